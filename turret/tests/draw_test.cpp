@@ -16,14 +16,16 @@ const Rgb YELLOW{255, 255, 0};
 const Rgb CYAN{0, 255, 255};
 const Rgb WHITE{255, 255, 255};
 
+// Starts Allegro without a window at a colour depth, before any bitmap is made.
+struct AllegroAtDepth {
+    explicit AllegroAtDepth(int depth) { headless_allegro(depth); }
+};
+
 // A fresh game and a black 640x480 bitmap at the depth under test.
 class TurretDraw : public ::testing::TestWithParam<int> {
 protected:
-    void SetUp() override
-    {
-        headless_allegro(GetParam());
-        inicializa_jogo();
-    }
+    void SetUp() override { inicializa_jogo(); }
+    AllegroAtDepth allegro{GetParam()};
     TestBitmap bmp{640, 480, GetParam()};
     Rgb at(int x, int y) const { return pixel_rgb(bmp, x, y); }
 };

@@ -10,6 +10,8 @@
 
 namespace {
 
+const double PI = 3.141592653589793;
+
 // A fresh game with the keys up and the generator at the start of its sequence.
 class TurretRules : public ::testing::Test {
 protected:
@@ -21,8 +23,8 @@ protected:
     }
     void TearDown() override { release_all_keys(); }
 
-    // The next n numbers the generator would give from its current state, which is then restored
-    // by starting it again from seed.
+    // Seeds the generator, reads its first n numbers, then seeds it again so that play draws
+    // the very same numbers.
     static std::vector<int> sequence(unsigned seed, int n)
     {
         arcade_srand(seed);
@@ -33,6 +35,7 @@ protected:
         return v;
     }
 
+    // Counts the shot records in flight.
     static int shots_in_flight()
     {
         int n = 0;
@@ -41,6 +44,7 @@ protected:
         return n;
     }
 
+    // Counts the enemy records in play.
     static int enemies_in_play()
     {
         int n = 0;
@@ -176,8 +180,8 @@ TEST_F(TurretRules, TurningAfterFiringDoesNotBendTheShot)
     for (int i = 0; i < 20; i++)
         do_logic();
     EXPECT_EQ(tiro[0].direcao, 15);
-    EXPECT_NEAR(tiro[0].x, 42.0 * std::cos(M_PI / 4), 1e-3);
-    EXPECT_NEAR(tiro[0].y, 42.0 * std::sin(M_PI / 4), 1e-3);
+    EXPECT_NEAR(tiro[0].x, 42.0 * std::cos(PI / 4), 1e-3);
+    EXPECT_NEAR(tiro[0].y, 42.0 * std::sin(PI / 4), 1e-3);
 }
 
 TEST_F(TurretRules, EveryShotFiredDrawsOneNumberThatNothingUses)
@@ -218,7 +222,7 @@ TEST_F(TurretRules, TheSpawnerDrawsOnceATickAndTheDirectionOnceASpawn)
             ASSERT_EQ(enemies_in_play(), spawned_before + 1) << "tick " << tick;
             int k = seq[next++] % 720;
             const Inimigo &e = inimigo[spawned_before];
-            double r = k * 3.141592653589793 / 60.0;
+            double r = k * PI / 60.0;
             EXPECT_EQ(e.x, static_cast<float>(std::cos(r) * 400.0));
             EXPECT_EQ(e.y, static_cast<float>(std::sin(r) * 400.0));
         } else {
