@@ -1,0 +1,173 @@
+// The real turret programs in a private X server, driven by synthetic keys and the window
+// manager's close message, with the window's pixels read back.
+
+#include <X11/Xatom.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "headless.h"
+#include "xwindow.h"
+
+namespace {
+
+const Rgb BLACK{0, 0, 0};
+const Rgb RED{255, 0, 0};
+const Rgb YELLOW{255, 255, 0};
+const Rgb WHITE{255, 255, 255};
+const char TITLE[] = "Quillbox 2006-10-28: Tavernel";
+const int WAIT_MS = 15000;
+
+// The program's name: the last part of its path.
+std::string program_name(const std::string &path)
+{
+    return path.substr(path.find_last_of('/') + 1);
+}
+
+// True when the window shows the turret at the centre with its barrel pointing right.
+bool turret_points_right(const WindowShot &s)
+{
+    return s.at(320, 270) == RED && s.at(300, 240) == RED && s.at(365, 240) == YELLOW &&
+           s.at(370, 240) == YELLOW;
+}
+
+// Asks the window to close, as a window manager does when its close button is pressed.
+void press_close_button(Display *dpy, Window win)
+{
+    XEvent ev{};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = win;
+    ev.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
+    ev.xclient.data.l[1] = CurrentTime;
+    XSendEvent(dpy, win, False, NoEventMask, &ev);
+    XSync(dpy, False);
+}
+
+// A private X server with the program running in it and its window found.
+class TurretWindow : public ::testing::TestWithParam<const char *> {
+protected:
+    PrivateX x;
+    GameProcess game{GetParam(), x.name()};
+    Window win = None;
+
+    void SetUp() override
+    {
+        win = find_window(x.display(), 640, 480, WAIT_MS);
+        ASSERT_NE(win, None) << "no 640x480 window appeared";
+        settle_input();
+        place_pointer(x.display(), win, 600, 400);
+    }
+
+    // Grabs the window until the picture satisfies ok, and returns the last picture.
+    WindowShot wait_for(const std::function<bool(const WindowShot &)> &ok)
+    {
+        WindowShot shot;
+        wait_until(
+            [&] {
+                shot = grab(x.display(), win);
+                return shot.w == 640 && ok(shot);
+            },
+            WAIT_MS);
+        return shot;
+    }
+
+    // Ends the program with Escape and checks that it ended by itself with status 0.
+    void escape_and_expect_clean_exit()
+    {
+        key_tap(x.display(), XK_Escape, 300);
+        ASSERT_TRUE(game.wait_exit(WAIT_MS)) << "Escape did not end the program";
+        EXPECT_TRUE(game.exited_normally());
+        EXPECT_EQ(game.exit_code(), 0);
+    }
+};
+
+TEST_P(TurretWindow, TitleFirstFrameAndEscape)
+{
+    EXPECT_EQ(window_title(x.display(), win), TITLE);
+    WindowShot shot = wait_for(turret_points_right);
+    ASSERT_TRUE(turret_points_right(shot)) << "no turret pointing right";
+    EXPECT_EQ(shot.at(371, 240), BLACK) << "the barrel is 50 px long";
+    EXPECT_EQ(shot.at(320, 209), BLACK) << "the disc has radius 30";
+
+    // The texts: exactly the white pixels of "score: 0" and "lifes: 10" in Allegro's font.
+    headless_allegro(32);
+    TestBitmap want(100, 30);
+    textout_ex(want, font, "score: 0", 10, 10, makecol(255, 255, 255), -1);
+    textout_ex(want, font, "lifes: 10", 10, 20, makecol(255, 255, 255), -1);
+    int differing = 0;
+    for (int y = 0; y < 30; y++)
+        for (int px = 0; px < 100; px++)
+            differing += (shot.at(px, y) == WHITE) != (pixel_rgb(want, px, y) == WHITE);
+    EXPECT_EQ(differing, 0) << "the score and lives lines differ";
+    EXPECT_GT(count_rgb(want, WHITE), 40);
+
+    escape_and_expect_clean_exit();
+}
+
+TEST_P(TurretWindow, RightTurnsTheBarrelClockwise)
+{
+    ASSERT_TRUE(turret_points_right(wait_for(turret_points_right)));
+    key_down(x.display(), XK_Right);
+    WindowShot turned = wait_for([](const WindowShot &s) { return s.at(370, 240) != YELLOW; });
+    key_up(x.display(), XK_Right);
+    pause_ms(300);
+    turned = grab(x.display(), win);
+    // The barrel's part outside the disc now lies below the centre line: it turned clockwise.
+    int outside = 0, below = 0;
+    for (int y = 0; y < 480; y++)
+        for (int px = 0; px < 640; px++) {
+            double d = std::hypot(px - 320, y - 240);
+            if (d > 31 && d < 52 && turned.at(px, y) == YELLOW) {
+                outside++;
+                below += y > 240;
+            }
+        }
+    EXPECT_GT(outside, 10);
+    EXPECT_EQ(below, outside);
+    escape_and_expect_clean_exit();
+}
+
+TEST_P(TurretWindow, SpaceFiresAShotAlongTheBarrel)
+{
+    ASSERT_TRUE(turret_points_right(wait_for(turret_points_right)));
+    EXPECT_EQ(grab(x.display(), win).count(WHITE, 352, 230, 640, 251), 0);
+    key_tap(x.display(), XK_space);
+    WindowShot near = wait_for([](const WindowShot &s) { return s.count(WHITE, 352, 230, 640, 251) > 20; });
+    EXPECT_GT(near.count(WHITE, 352, 230, 640, 251), 20) << "no shot left the turret";
+    WindowShot far = wait_for([](const WindowShot &s) { return s.count(WHITE, 450, 230, 640, 251) > 20; });
+    EXPECT_GT(far.count(WHITE, 450, 230, 640, 251), 20) << "the shot did not fly on to the right";
+    EXPECT_EQ(far.count(WHITE, 352, 230, 440, 251), 0) << "one press fired more than one shot";
+    escape_and_expect_clean_exit();
+}
+
+TEST_P(TurretWindow, TheCloseButtonEndsTheProgram)
+{
+    ASSERT_TRUE(turret_points_right(wait_for(turret_points_right)));
+    press_close_button(x.display(), win);
+    ASSERT_TRUE(game.wait_exit(WAIT_MS)) << "the close button did not end the program";
+    EXPECT_TRUE(game.exited_normally());
+    EXPECT_EQ(game.exit_code(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPrograms, TurretWindow, ::testing::Values(TURRET_PATH, TURRET_R_PATH));
+
+class TurretWithoutDisplay : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(TurretWithoutDisplay, ReportsOneLineAndExitsWith1)
+{
+    GameProcess game(GetParam(), "");
+    ASSERT_TRUE(game.wait_exit(WAIT_MS)) << "the program hung without a display";
+    ASSERT_TRUE(game.exited_normally()) << "the program crashed without a display";
+    EXPECT_EQ(game.exit_code(), 1);
+    std::string err = game.error_output();
+    EXPECT_EQ(err.rfind(program_name(GetParam()) + ": ", 0), 0u) << err;
+    ASSERT_FALSE(err.empty());
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << "not exactly one line: " << err;
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPrograms, TurretWithoutDisplay, ::testing::Values(TURRET_PATH, TURRET_R_PATH));
+
+} // namespace
