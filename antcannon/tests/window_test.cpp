@@ -1,0 +1,237 @@
+// The real antcannon program in a private X server: the whole window against the scene drawn
+// headlessly by the program's own drawing functions, the ant's pace, Escape, and no display.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "antcannon_draw.h"
+#include "antcannon_rules.h"
+#include "headless.h"
+#include "xwindow.h"
+
+namespace {
+
+const Rgb WHITE{255, 255, 255};
+const double TICKS_PER_SECOND = 1193181.0 / 16666.0; // about 71.6
+
+// Seconds on a monotonic clock.
+double now_s()
+{
+    using namespace std::chrono;
+    return duration_cast<duration<double>>(steady_clock::now().time_since_epoch()).count();
+}
+
+// The leftmost column with a white (ant) pixel in the rows the ant covers, or -1 when there is none.
+int leftmost_ant_column(const WindowShot &shot)
+{
+    for (int x = 0; x < shot.w; x++)
+        for (int y = 385; y <= 400; y++)
+            if (shot.at(x, y) == WHITE)
+                return x;
+    return -1;
+}
+
+// The scene the window should show, drawn headlessly for one pointer position and ant.
+class ExpectedScene {
+public:
+    explicit ExpectedScene(int pointer_x, int pointer_y) : px_(pointer_x), py_(pointer_y)
+    {
+        headless_allegro(32);
+        background_ = create_bitmap_ex(32, 640, 480);
+        frame_ = create_bitmap_ex(32, 640, 480);
+        mouse_x = px_;
+        mouse_y = py_;
+        draw_bg(background_);
+        draw_cannon_shaft(background_);
+    }
+    ~ExpectedScene()
+    {
+        destroy_bitmap(background_);
+        destroy_bitmap(frame_);
+    }
+    ExpectedScene(const ExpectedScene &) = delete;
+    ExpectedScene &operator=(const ExpectedScene &) = delete;
+
+    // Counts the window pixels that differ from the scene with the ant at ant_x in the phase,
+    // and notes the first of them.
+    int differences(const WindowShot &shot, int ant_x, int phase, std::string *first)
+    {
+        blit(background_, frame_, 0, 0, 0, 0, 640, 480);
+        draw_ant(frame_, ant_x, phase);
+        mouse_x = px_;
+        mouse_y = py_;
+        draw_mouse_cursor(frame_);
+        int n = 0;
+        for (int y = 0; y < 480; y++)
+            for (int x = 0; x < 640; x++) {
+                Rgb want = pixel_rgb(frame_, x, y);
+                if (shot.at(x, y) != want) {
+                    if (n++ == 0) {
+                        std::ostringstream os;
+                        os << "at (" << x << ", " << y << ") the window shows " << shot.at(x, y) << ", expected "
+                           << want;
+                        *first = os.str();
+                    }
+                }
+            }
+        return n;
+    }
+
+    // Finds the ant position and leg picture that make the scene equal the window, pixel for
+    // pixel; false (with the closest candidate described) when none does.
+    bool match(const WindowShot &shot, int *ant_x, int *phase, std::string *why)
+    {
+        int left = leftmost_ant_column(shot);
+        int from = left < 0 ? ANT_START_X : std::max(0, left - 2);
+        int to = left < 0 ? ANT_START_X : std::min(ANT_START_X, left + 5);
+        int best = -1;
+        for (int x = from; x <= to; x++)
+            for (int p = 0; p <= 1; p++) {
+                std::string first;
+                int n = differences(shot, x, p, &first);
+                if (n == 0) {
+                    *ant_x = x;
+                    *phase = p;
+                    return true;
+                }
+                if (best < 0 || n < best) {
+                    best = n;
+                    std::ostringstream os;
+                    os << "closest: ant at " << x << ", phase " << p << ": " << n << " pixels differ, first "
+                       << first;
+                    *why = os.str();
+                }
+            }
+        return false;
+    }
+
+private:
+    int px_, py_;
+    BITMAP *background_ = nullptr;
+    BITMAP *frame_ = nullptr;
+};
+
+// A private X server with the program running in it and its window found.
+class AntcannonWindow : public ::testing::Test {
+protected:
+    PrivateX x;
+    GameProcess game{ANTCANNON_PATH, x.name()};
+    Window win = None;
+
+    void SetUp() override
+    {
+        win = find_window(x.display(), 640, 480, 10000);
+        ASSERT_NE(win, None) << "no 640x480 window appeared";
+        settle_input();
+    }
+
+    // Grabs the window until the scene for the pointer matches it exactly or the time runs out.
+    bool wait_for_scene(ExpectedScene &scene, int *ant_x, int *phase, std::string *why, WindowShot *shot)
+    {
+        return wait_until(
+            [&] {
+                *shot = grab(x.display(), win);
+                return shot->w == 640 && shot->h == 480 && scene.match(*shot, ant_x, phase, why);
+            },
+            15000);
+    }
+};
+
+TEST_F(AntcannonWindow, WholeSceneEqualsTheDrawingForThePointerPixelByPixel)
+{
+    const struct {
+        int x, y;
+        const char *what;
+    } pointers[] = {
+        {200, 250, "oblique barrel"},
+        {100, 300, "barrel to (21, 375) and (24, 378)"},
+        {0, 100, "barrel straight up"},
+        {0, 399, "pointer on the pivot: barrel flat"},
+        {450, 440, "pointer on the ground: barrel flat"},
+    };
+    for (const auto &p : pointers) {
+        SCOPED_TRACE(p.what);
+        place_pointer(x.display(), win, p.x, p.y);
+        ExpectedScene scene(p.x, p.y);
+        int ant_x = -1, phase = -1;
+        std::string why;
+        WindowShot shot;
+        bool ok = wait_for_scene(scene, &ant_x, &phase, &why, &shot);
+        if (!ok)
+            shot.save_ppm("/tmp/antcannon-scene-failure.ppm");
+        EXPECT_TRUE(ok) << "pointer at (" << p.x << ", " << p.y << "): " << why
+                        << " (picture in /tmp/antcannon-scene-failure.ppm)";
+    }
+    ASSERT_TRUE(game.running());
+}
+
+TEST_F(AntcannonWindow, AntWalksLeftAbout71_6PixelsASecondWithBothLegPictures)
+{
+    place_pointer(x.display(), win, 200, 250);
+    ExpectedScene scene(200, 250);
+    const double span = 5.0;
+    double first_t = -1, last_t = -1;
+    int first_x = 0, last_x = 0, previous = 0, laps = 0;
+    bool seen_phase[2] = {false, false};
+    double start = now_s();
+    while (now_s() - start < span) {
+        double t0 = now_s();
+        WindowShot shot = grab(x.display(), win);
+        double t = (t0 + now_s()) / 2;
+        int ant_x, phase;
+        std::string why;
+        if (shot.w != 640 || !scene.match(shot, &ant_x, &phase, &why) || ant_x >= 640)
+            continue; // caught between two frames, or the ant is off screen
+        seen_phase[phase] = true;
+        if (first_t < 0) {
+            first_t = t;
+            first_x = ant_x;
+        } else if (ant_x > previous) {
+            laps++; // passed 0 and started again at 650
+        }
+        previous = ant_x;
+        last_t = t;
+        last_x = ant_x - laps * (ANT_START_X + 1);
+    }
+    ASSERT_GT(last_t - first_t, span / 2) << "too few frames could be matched";
+    double speed = (first_x - last_x) / (last_t - first_t);
+    EXPECT_NEAR(speed, TICKS_PER_SECOND, TICKS_PER_SECOND * 0.12) << "pixels a second";
+    EXPECT_TRUE(seen_phase[0] && seen_phase[1]) << "both leg pictures are shown in turn";
+}
+
+TEST_F(AntcannonWindow, EscapeEndsWithStatus0)
+{
+    ASSERT_TRUE(game.running());
+    key_tap(x.display(), XK_Escape, 300);
+    ASSERT_TRUE(game.wait_exit(10000)) << "Escape did not end the program";
+    EXPECT_TRUE(game.exited_normally());
+    EXPECT_EQ(game.exit_code(), 0);
+}
+
+TEST_F(AntcannonWindow, OtherKeysAndTheMouseButtonDoNotEndIt)
+{
+    key_tap(x.display(), XK_Return);
+    key_tap(x.display(), XK_space);
+    mouse_button(x.display(), 1, true);
+    mouse_button(x.display(), 1, false);
+    EXPECT_FALSE(game.wait_exit(1500));
+}
+
+TEST(AntcannonNoDisplay, PrintsOneLineAndExits1)
+{
+    GameProcess game(ANTCANNON_PATH, "");
+    ASSERT_TRUE(game.wait_exit(10000)) << "the program did not end without a display";
+    ASSERT_TRUE(game.exited_normally()) << "it must not crash";
+    EXPECT_EQ(game.exit_code(), 1);
+    std::string err = game.error_output();
+    EXPECT_EQ(err.rfind("antcannon: ", 0), 0u) << err;
+    ASSERT_FALSE(err.empty());
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << "exactly one line: " << err;
+}
+
+} // namespace
