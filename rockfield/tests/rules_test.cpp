@@ -400,6 +400,17 @@ TEST_F(Field, SixGenerationsOfFragmentsAreAboutElevenTimesAsFast)
     EXPECT_EQ(r.radius, 0);
 }
 
+TEST_F(Field, TheFirstContactInListOrderDecidesWhateverTheTypes)
+{
+    // A second craft record further down: the rock meets it or the shot, whichever comes first.
+    rock second_craft = craft_at(300, 330);
+    place({craft_at(20, 20), rock_at(300, 300), shot_at(310, 300), second_craft});
+    EXPECT_TRUE(logic()) << "the shot comes first: a split, whose fragments stay out of the craft's reach";
+    EXPECT_EQ(rocks.size(), 4u);
+    place({craft_at(20, 20), rock_at(300, 300), second_craft, shot_at(310, 300)});
+    EXPECT_FALSE(logic()) << "the craft comes first: a hit";
+}
+
 // --- colour phase ---
 
 TEST_F(Field, TheHueCyclesInOneHundredEightyStepsAndRunsOnAcrossFields)
