@@ -43,6 +43,7 @@ static BITMAP *start_up()
     BITMAP *back = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     if (!back)
         startup_failure(PROGRAM, "cannot create the back buffer");
+    clear_bitmap(back); // the library leaves a new bitmap's content unset
     set_field_size(SCREEN_W, SCREEN_H);
     return back;
 }
