@@ -11,6 +11,19 @@ const int FULL_TURN = 256;
 
 std::vector<Enemy *> Enemy::enemies;
 
+namespace {
+// Deletes the objects still listed when the program ends (by returning from main or through exit),
+// just before the list itself is destroyed, so that nothing is left behind unreachable.
+struct ReleaseAtExit {
+    ~ReleaseAtExit()
+    {
+        for (Enemy *o : Enemy::enemies)
+            delete o;
+        Enemy::enemies.clear();
+    }
+} release_at_exit;
+} // namespace
+
 // The object is listed before any of its fields is set; the heading is the third random draw
 // of a new enemy, after its x and y.
 Enemy::Enemy(int x0, int y0)

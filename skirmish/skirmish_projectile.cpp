@@ -8,6 +8,19 @@
 
 std::vector<Projectile *> Projectile::projectiles;
 
+namespace {
+// Deletes the objects still listed when the program ends (by returning from main or through exit),
+// just before the list itself is destroyed, so that nothing is left behind unreachable.
+struct ReleaseAtExit {
+    ~ReleaseAtExit()
+    {
+        for (Projectile *o : Projectile::projectiles)
+            delete o;
+        Projectile::projectiles.clear();
+    }
+} release_at_exit;
+} // namespace
+
 // The object is listed before any of its fields is set.
 Projectile::Projectile(bool f, float x0, float y0, int h)
 {
