@@ -1,0 +1,204 @@
+// The enemies: drift, turning about beyond the walls, firing with an aim error, and kill().
+
+#include "arena_fixture.h"
+
+#include <vector>
+
+namespace {
+
+TEST_F(ArenaTest, ANewEnemyIsListedLastWithARandomHeadingAndCooldown200)
+{
+    enemy_at(1, 1, 0);
+    arcade_srand(7);
+    int heading = arcade_rand() % 256;
+    arcade_srand(7);
+    Enemy *e = new Enemy(12, 34);
+    ASSERT_EQ(Enemy::enemies.size(), 2u);
+    EXPECT_EQ(Enemy::enemies.back(), e);
+    EXPECT_EQ(e->x, 12.0f);
+    EXPECT_EQ(e->y, 34.0f);
+    EXPECT_EQ(e->heading, heading);
+    EXPECT_EQ(e->cooldown, 200);
+}
+
+TEST_F(ArenaTest, EnemiesDrift015PixelAlongTheHeading)
+{
+    const int headings[] = {0, 64, 128, 192, 32, 100};
+    for (int h : headings) {
+        Enemy *e = enemy_at(100.0f, 200.0f, h);
+        e->act();
+        double c, s;
+        unit_vector(h, &c, &s);
+        EXPECT_EQ(e->x, static_cast<float>(100.0 + 0.15 * c)) << h;
+        EXPECT_EQ(e->y, static_cast<float>(200.0 + 0.15 * s)) << h;
+        EXPECT_EQ(e->heading, h) << "well inside, no turn";
+    }
+    Enemy *right = Enemy::enemies[0];
+    EXPECT_EQ(right->x, static_cast<float>(100.0 + 0.15));
+}
+
+struct EdgeCase {
+    const char *name;
+    float x, y;
+    int heading;
+    int heading_after;
+};
+
+TEST_F(ArenaTest, TurnsAboutOnlyBeyondAWall)
+{
+    const EdgeCase cases[] = {
+        {"on the right wall going down", 640, 100, 64, 64},
+        {"on the top wall going right", 100, 0, 0, 0},
+        {"just beyond the right wall", 640, 100, 0, 128},
+        {"column 0 heading left", 0, 100, 128, 0},
+        {"column 0 heading left and down", 0, 100, 96, 224},
+        {"beyond the bottom wall", 100, 480, 64, 192},
+        {"beyond the top wall", 100, 0, 192, 64},
+        {"turning wraps within 0..255", 640, 100, 255, 127},
+        {"inside near the left wall", 0.2f, 100, 128, 128},
+    };
+    for (const EdgeCase &c : cases) {
+        Enemy *e = enemy_at(c.x, c.y, c.heading);
+        e->act();
+        EXPECT_EQ(e->heading, c.heading_after) << c.name;
+    }
+}
+
+TEST_F(ArenaTest, TurnedEnemyComesBackInsideInsteadOfStickingToTheWall)
+{
+    // Heading left from column 0: one step out, turn, and the step back rounds to a hair below 0.
+    Enemy *e = enemy_at(0.0f, 100.0f, 128);
+    e->act();
+    EXPECT_LT(e->x, 0.0f);
+    EXPECT_EQ(e->heading, 0);
+    for (int i = 0; i < 100; i++)
+        e->act();
+    EXPECT_EQ(e->heading, 0);
+    EXPECT_GT(e->x, 14.0f);
+    EXPECT_EQ(e->y, 100.0f);
+}
+
+TEST_F(ArenaTest, HeadingDownShuttlesBetweenTopAndBottomForEver)
+{
+    Enemy *e = enemy_at(300.0f, 470.0f, 64);
+    e->cooldown = 1 << 30; // no firing in this test
+    int turns = 0;
+    for (int i = 0; i < 20000; i++) {
+        int before = e->heading;
+        e->act();
+        if (e->heading != before) {
+            turns++;
+            EXPECT_EQ(e->heading, before == 64 ? 192 : 64);
+            EXPECT_TRUE(e->y > 480.0f || e->y < 0.0f) << "turns only beyond a wall";
+        }
+        ASSERT_GE(e->y, -0.16f);
+        ASSERT_LE(e->y, 480.16f);
+        ASSERT_EQ(e->x, 300.0f);
+    }
+    EXPECT_EQ(turns, 7) << "70 pixels down, then 480 pixels each way at 0.15 a pass";
+}
+
+// The passes (counted from 1) on which the enemy fired.
+std::vector<int> enemy_firing_passes(Enemy *e, int passes)
+{
+    std::vector<int> fired;
+    for (int pass = 1; pass <= passes; pass++) {
+        size_t before = Projectile::projectiles.size();
+        e->act();
+        if (Projectile::projectiles.size() > before)
+            fired.push_back(pass);
+    }
+    return fired;
+}
+
+TEST_F(ArenaTest, FirstShotOnPass201ThenEvery1001)
+{
+    Enemy *e = enemy_at(300.0f, 300.0f, 0);
+    EXPECT_EQ(enemy_firing_passes(e, 2300), (std::vector<int>{201, 1202, 2203}));
+    const Projectile *p = Projectile::projectiles[0];
+    EXPECT_FALSE(p->friendly);
+}
+
+TEST_F(ArenaTest, ShotStartsAtTheCentreCutToWholePixels)
+{
+    Enemy *e = enemy_at(100.9f, 50.7f, 64);
+    e->cooldown = 0;
+    e->act();
+    ASSERT_EQ(Projectile::projectiles.size(), 1u);
+    EXPECT_EQ(Projectile::projectiles[0]->x, 100.0f);
+    EXPECT_EQ(Projectile::projectiles[0]->y, 50.0f);
+    EXPECT_EQ(e->cooldown, 1000);
+}
+
+TEST_F(ArenaTest, AimErrorDrawsXThenYAndCancellingErrorsAimRight)
+{
+    const unsigned seed = 12345;
+    arcade_srand(seed);
+    int ox = 40 - arcade_rand() % 80;
+    int oy = 40 - arcade_rand() % 80;
+    ASSERT_NE(ox, oy) << "choose a seed whose two errors differ";
+    ASSERT_GE(ox, -39);
+    ASSERT_LE(ox, 40);
+
+    // Heading down from 199.85 lands exactly on (200, 200) before aiming.
+    Enemy *e = enemy_at(200.0f, static_cast<float>(200.0 - 0.15), 64);
+    e->cooldown = 0;
+    player_x = 200 - ox;
+    player_y = 200 - oy;
+    arcade_srand(seed);
+    e->act();
+    ASSERT_EQ(e->y, 200.0f);
+    ASSERT_EQ(Projectile::projectiles.size(), 1u);
+    EXPECT_EQ(Projectile::projectiles[0]->heading, 0);
+
+    // With the draws taken the other way round the errors would not cancel.
+    EXPECT_NE(aim_angle(oy - ox, ox - oy), 0);
+}
+
+TEST_F(ArenaTest, AimErrorsStayWithin40PixelsPerAxis)
+{
+    // The player far to the right: every angle stays within the cone of a 40 pixel error on each axis.
+    Enemy *e = enemy_at(100.0f, 240.0f, 64);
+    player_x = 600;
+    player_y = 240;
+    for (int i = 0; i < 200; i++) {
+        e->y = 240.0f - 0.15f;
+        e->x = 100.0f;
+        e->cooldown = 0;
+        e->act();
+    }
+    int lowest = 1000, highest = -1000;
+    for (const Projectile *p : Projectile::projectiles) {
+        lowest = std::min(lowest, p->heading);
+        highest = std::max(highest, p->heading);
+    }
+    EXPECT_GE(lowest, aim_angle(500 - 39, -39));
+    EXPECT_LE(highest, aim_angle(500 - 39, 40));
+    EXPECT_LT(lowest, 0);
+    EXPECT_GT(highest, 0);
+}
+
+TEST_F(ArenaTest, KillScores100AndPutsTheReplacementLast)
+{
+    start_arena();
+    std::vector<Enemy *> before = Enemy::enemies;
+    arcade_srand(99);
+    int x = arcade_rand() % 640;
+    int y = arcade_rand() % 480;
+    int heading = arcade_rand() % 256;
+    arcade_srand(99);
+    before[3]->kill();
+    EXPECT_EQ(score, 100);
+    ASSERT_EQ(Enemy::enemies.size(), 10u);
+    std::vector<Enemy *> kept(Enemy::enemies.begin(), Enemy::enemies.end() - 1);
+    std::vector<Enemy *> expected = before;
+    expected.erase(expected.begin() + 3);
+    EXPECT_EQ(kept, expected) << "the others keep their order";
+    const Enemy *newest = Enemy::enemies.back();
+    EXPECT_EQ(newest->x, static_cast<float>(x));
+    EXPECT_EQ(newest->y, static_cast<float>(y));
+    EXPECT_EQ(newest->heading, heading);
+    EXPECT_EQ(newest->cooldown, 200);
+}
+
+} // namespace
