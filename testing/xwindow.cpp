@@ -1,3 +1,6 @@
+// gtest comes before the X headers, whose macros None and Bool would break it.
+#include <gtest/gtest.h>
+
 #include "xwindow.h"
 
 #include <X11/Xutil.h>
@@ -10,7 +13,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -21,6 +23,8 @@ namespace {
 const int SETTLE_MS = 700;
 const int EVENT_GAP_MS = 120;
 const int SERVER_START_MS = 10000;
+const int WINDOW_START_MS = 15000;
+const int NO_DISPLAY_EXIT_MS = 20000;
 
 // Milliseconds since an arbitrary fixed point, on a monotonic clock.
 long long now_ms()
@@ -386,4 +390,52 @@ void mouse_button(Display *dpy, int button, bool down)
     XTestFakeButtonEvent(dpy, static_cast<unsigned int>(button), down ? True : False, CurrentTime);
     XSync(dpy, False);
     pause_ms(EVENT_GAP_MS);
+}
+
+// Starts the program in the private server and waits for its window and for input to settle.
+void GameWindowTest::start(const std::string &path)
+{
+    process_ = std::make_unique<GameProcess>(path, x.name());
+    win = find_window(x.display(), 640, 480, WINDOW_START_MS);
+    ASSERT_NE(win, None) << "no 640x480 window appeared for " << path;
+    settle_input();
+}
+
+// Grabs the window until the picture passes the test.
+WindowShot GameWindowTest::wait_for(const std::function<bool(const WindowShot &)> &ok, int timeout_ms)
+{
+    WindowShot shot;
+    wait_until(
+        [&] {
+            shot = grab(x.display(), win);
+            return shot.w == 640 && shot.h == 480 && ok(shot);
+        },
+        timeout_ms);
+    return shot;
+}
+
+// Escape is held, not tapped, so that a program busy in a pause still sees it when it looks.
+void GameWindowTest::end_with_escape(int timeout_ms)
+{
+    key_down(x.display(), XK_Escape);
+    bool ended = game().wait_exit(timeout_ms);
+    key_up(x.display(), XK_Escape);
+    ASSERT_TRUE(ended) << "Escape did not end the program";
+    EXPECT_TRUE(game().exited_normally()) << "the program did not end by itself";
+    EXPECT_EQ(game().exit_code(), 0);
+}
+
+// Runs the program with no DISPLAY and checks its one-line report and its status.
+void expect_startup_report_without_display(const std::string &path)
+{
+    SCOPED_TRACE(path);
+    GameProcess game(path, "");
+    ASSERT_TRUE(game.wait_exit(NO_DISPLAY_EXIT_MS)) << "the program kept running without a display";
+    ASSERT_TRUE(game.exited_normally()) << "the program crashed without a display";
+    EXPECT_EQ(game.exit_code(), 1);
+    std::string err = game.error_output();
+    std::string name = path.substr(path.find_last_of('/') + 1);
+    EXPECT_EQ(err.rfind(name + ": ", 0), 0u) << err;
+    ASSERT_FALSE(err.empty());
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << "not exactly one line: " << err;
 }

@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -104,3 +105,28 @@ void pause_ms(int ms);
 
 // The first moment the window is safe to send input to: waits the settling time after it appears.
 void settle_input();
+
+// The base of a real-window test fixture: a private X server, the program under test started in
+// it by start(), and the program's 640x480 window.
+class GameWindowTest {
+protected:
+    PrivateX x;
+    Window win = None;
+
+    // Starts the program, waits for its window and for input to settle; fails the test (fatally)
+    // when no window appears.
+    void start(const std::string &path);
+    // The running program; only after start().
+    GameProcess &game() { return *process_; }
+    // Grabs the window until the picture passes ok or time runs out; returns the last picture.
+    WindowShot wait_for(const std::function<bool(const WindowShot &)> &ok, int timeout_ms = 20000);
+    // Holds Escape until the program ends, and expects it to have ended by itself with status 0.
+    void end_with_escape(int timeout_ms = 15000);
+
+private:
+    std::unique_ptr<GameProcess> process_;
+};
+
+// Starts the program with no display and expects it to print exactly one line on stderr, starting
+// with its own name, and to exit with status 1 rather than crash.
+void expect_startup_report_without_display(const std::string &path);

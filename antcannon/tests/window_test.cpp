@@ -116,19 +116,10 @@ private:
     BITMAP *frame_ = nullptr;
 };
 
-// A private X server with the program running in it and its window found.
-class AntcannonWindow : public ::testing::Test {
+// The program in a private X server, its window found.
+class AntcannonWindow : public ::testing::Test, protected GameWindowTest {
 protected:
-    PrivateX x;
-    GameProcess game{ANTCANNON_PATH, x.name()};
-    Window win = None;
-
-    void SetUp() override
-    {
-        win = find_window(x.display(), 640, 480, 10000);
-        ASSERT_NE(win, None) << "no 640x480 window appeared";
-        settle_input();
-    }
+    void SetUp() override { start(ANTCANNON_PATH); }
 
     // Grabs the window until the scene for the pointer matches it exactly or the time runs out.
     bool wait_for_scene(ExpectedScene &scene, int *ant_x, int *phase, std::string *why, WindowShot *shot)
@@ -167,7 +158,7 @@ TEST_F(AntcannonWindow, WholeSceneEqualsTheDrawingForThePointerPixelByPixel)
         EXPECT_TRUE(ok) << "pointer at (" << p.x << ", " << p.y << "): " << why
                         << " (picture in /tmp/antcannon-scene-failure.ppm)";
     }
-    ASSERT_TRUE(game.running());
+    ASSERT_TRUE(game().running());
 }
 
 TEST_F(AntcannonWindow, AntWalksLeftAbout71_6PixelsASecondWithBothLegPictures)
@@ -206,11 +197,8 @@ TEST_F(AntcannonWindow, AntWalksLeftAbout71_6PixelsASecondWithBothLegPictures)
 
 TEST_F(AntcannonWindow, EscapeEndsWithStatus0)
 {
-    ASSERT_TRUE(game.running());
-    key_tap(x.display(), XK_Escape, 300);
-    ASSERT_TRUE(game.wait_exit(10000)) << "Escape did not end the program";
-    EXPECT_TRUE(game.exited_normally());
-    EXPECT_EQ(game.exit_code(), 0);
+    ASSERT_TRUE(game().running());
+    end_with_escape();
 }
 
 TEST_F(AntcannonWindow, OtherKeysAndTheMouseButtonDoNotEndIt)
@@ -219,19 +207,12 @@ TEST_F(AntcannonWindow, OtherKeysAndTheMouseButtonDoNotEndIt)
     key_tap(x.display(), XK_space);
     mouse_button(x.display(), 1, true);
     mouse_button(x.display(), 1, false);
-    EXPECT_FALSE(game.wait_exit(1500));
+    EXPECT_FALSE(game().wait_exit(1500));
 }
 
 TEST(AntcannonNoDisplay, PrintsOneLineAndExits1)
 {
-    GameProcess game(ANTCANNON_PATH, "");
-    ASSERT_TRUE(game.wait_exit(10000)) << "the program did not end without a display";
-    ASSERT_TRUE(game.exited_normally()) << "it must not crash";
-    EXPECT_EQ(game.exit_code(), 1);
-    std::string err = game.error_output();
-    EXPECT_EQ(err.rfind("antcannon: ", 0), 0u) << err;
-    ASSERT_FALSE(err.empty());
-    EXPECT_EQ(err.find('\n'), err.size() - 1) << "exactly one line: " << err;
+    expect_startup_report_without_display(ANTCANNON_PATH);
 }
 
 } // namespace

@@ -2,48 +2,35 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "xwindow.h"
 
 namespace {
 
-const Rgb BLACK{0, 0, 0};
 const Rgb WHITE{255, 255, 255};
 const Rgb EARTH{0, 128, 255};
+const int GAME_OVER_MS = 30000;
 
-// A private X server with the program running in it and its window found.
-class MoonguardWindow : public ::testing::TestWithParam<const char *> {
+// True while the three title lines stand in the window.
+bool title_shown(const WindowShot &s)
+{
+    return s.count(WHITE, 0, 200, 640, 248) > 300;
+}
+
+// The program in a private X server, its window found and the pointer parked in a corner.
+class MoonguardWindow : public ::testing::TestWithParam<const char *>, protected GameWindowTest {
 protected:
-    PrivateX x;
-    GameProcess game{GetParam(), x.name()};
-    Window win = None;
-
     void SetUp() override
     {
-        win = find_window(x.display(), 640, 480, 10000);
-        ASSERT_NE(win, None) << "no 640x480 window appeared";
-        settle_input();
+        start(GetParam());
+        if (HasFatalFailure())
+            return;
         place_pointer(x.display(), win, 600, 400);
-    }
-
-    // Waits until the window's picture passes the test, and returns that picture.
-    WindowShot wait_for(const std::function<bool(const WindowShot &)> &ok)
-    {
-        WindowShot shot;
-        wait_until(
-            [&] {
-                shot = grab(x.display(), win);
-                return shot.w == 640 && ok(shot);
-            },
-            30000);
-        return shot;
     }
 };
 
 TEST_P(MoonguardWindow, TitleThenPlayThenEscape)
 {
-    WindowShot title = wait_for([](const WindowShot &s) { return s.count(WHITE, 0, 200, 640, 248) > 300; });
+    WindowShot title = wait_for(title_shown);
     // The three title lines stand in their rows, nothing else is white.
     EXPECT_GT(title.count(WHITE, 0, 200, 640, 208), 50);
     EXPECT_GT(title.count(WHITE, 0, 220, 640, 228), 200);
@@ -58,14 +45,12 @@ TEST_P(MoonguardWindow, TitleThenPlayThenEscape)
     EXPECT_EQ(play.at(320, 171), WHITE) << "the moon stands at 270 degrees";
     EXPECT_EQ(play.count(WHITE, 0, 200, 640, 248), 0) << "the title is gone";
 
-    key_tap(x.display(), XK_Escape, 300);
-    ASSERT_TRUE(game.wait_exit(5000)) << "Escape did not end the program";
-    EXPECT_FALSE(game.signalled());
+    end_with_escape();
 }
 
 TEST_P(MoonguardWindow, RightArrowTurnsTheMoonClockwise)
 {
-    wait_for([](const WindowShot &s) { return s.count(WHITE, 0, 200, 640, 248) > 300; });
+    wait_for(title_shown);
     key_tap(x.display(), XK_Return);
     WindowShot play = wait_for([](const WindowShot &s) { return s.at(320, 171) == WHITE; });
     ASSERT_EQ(play.at(320, 171), WHITE);
@@ -76,53 +61,37 @@ TEST_P(MoonguardWindow, RightArrowTurnsTheMoonClockwise)
     EXPECT_NE(turned.at(320, 171), WHITE);
     EXPECT_EQ(turned.count(WHITE, 100, 60, 320, 240), 0) << "the moon must not turn left";
     EXPECT_GT(turned.count(WHITE, 321, 60, 640, 480), 300) << "the moon turned right";
-    key_tap(x.display(), XK_Escape, 300);
-    EXPECT_TRUE(game.wait_exit(5000));
+    end_with_escape();
 }
 
 TEST_P(MoonguardWindow, EscapeOnTheTitleEndsTheProgram)
 {
-    wait_for([](const WindowShot &s) { return s.count(WHITE, 0, 200, 640, 248) > 300; });
-    key_tap(x.display(), XK_Escape, 300);
-    ASSERT_TRUE(game.wait_exit(5000));
-    EXPECT_TRUE(game.exited_normally());
+    wait_for(title_shown);
+    end_with_escape();
 }
 
 TEST_P(MoonguardWindow, AMeteorReachingTheEarthShowsGameOverUntilEscape)
 {
-    wait_for([](const WindowShot &s) { return s.count(WHITE, 0, 200, 640, 248) > 300; });
+    wait_for(title_shown);
     key_tap(x.display(), XK_Return);
     // Left alone, a meteor reaches the earth within a few seconds; the game-over lines are the only
     // white pixels that can stand in rows 240 to 267.
-    WindowShot over = wait_for([](const WindowShot &s) { return s.count(WHITE, 0, 240, 640, 268) > 100; });
+    wait_for([](const WindowShot &s) { return s.count(WHITE, 0, 240, 640, 268) > 100; }, GAME_OVER_MS);
     pause_ms(300);
-    over = grab(x.display(), win);
+    WindowShot over = grab(x.display(), win);
     ASSERT_GT(over.count(WHITE, 280, 240, 360, 248), 30) << "Game Over";
     EXPECT_GT(over.count(WHITE, 250, 260, 390, 268), 50) << "Press esc to quit";
     EXPECT_GT(over.count(EARTH), 1000) << "the last play frame stays under the text";
-    EXPECT_TRUE(game.running()) << "the game-over screen waits for Escape";
-    key_tap(x.display(), XK_Escape, 300);
-    ASSERT_TRUE(game.wait_exit(5000));
+    EXPECT_TRUE(game().running()) << "the game-over screen waits for Escape";
+    end_with_escape();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, MoonguardWindow, ::testing::Values(MOONGUARD_PATH, MOONGUARD_R_PATH));
 
-} // namespace
-
-namespace {
-
 TEST(MoonguardNoDisplay, PrintsOneLineAndExitsWithOne)
 {
-    for (const char *path : {MOONGUARD_PATH, MOONGUARD_R_PATH}) {
-        GameProcess game(path, "");
-        ASSERT_TRUE(game.wait_exit(10000));
-        ASSERT_TRUE(game.exited_normally()) << "must not crash";
-        EXPECT_EQ(game.exit_code(), 1);
-        std::string err = game.error_output();
-        std::string name = std::string(path).substr(std::string(path).rfind('/') + 1);
-        EXPECT_EQ(err.rfind(name + ": ", 0), 0u) << err;
-        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    }
+    expect_startup_report_without_display(MOONGUARD_PATH);
+    expect_startup_report_without_display(MOONGUARD_R_PATH);
 }
 
 } // namespace

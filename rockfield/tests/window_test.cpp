@@ -43,31 +43,9 @@ bool hit_message(const WindowShot &s)
 }
 
 // The program in a private X server, its window found.
-class RockfieldWindow : public ::testing::Test {
+class RockfieldWindow : public ::testing::Test, protected GameWindowTest {
 protected:
-    PrivateX x;
-    GameProcess game{ROCKFIELD_PATH, x.name()};
-    Window win = None;
-
-    void SetUp() override
-    {
-        win = find_window(x.display(), 640, 480, 10000);
-        ASSERT_NE(win, None) << "no 640x480 window appeared";
-        settle_input();
-    }
-
-    // Grabs the window until the picture satisfies ok or the time runs out; returns the last picture.
-    WindowShot wait_for(const std::function<bool(const WindowShot &)> &ok, int timeout_ms)
-    {
-        WindowShot shot;
-        wait_until(
-            [&] {
-                shot = grab(x.display(), win);
-                return shot.w == 640 && ok(shot);
-            },
-            timeout_ms);
-        return shot;
-    }
+    void SetUp() override { start(ROCKFIELD_PATH); }
 };
 
 TEST_F(RockfieldWindow, ARockHitsTheCraftAndANewFieldFollowsThePause)
@@ -101,37 +79,20 @@ TEST_F(RockfieldWindow, ARockHitsTheCraftAndANewFieldFollowsThePause)
         90000);
     EXPECT_EQ(fresh.count(WHITE, BOX_X0, BOX_Y0, BOX_X1, BOX_Y1), 0) << "the message stayed: no new field was drawn";
     EXPECT_TRUE(craft_in_the_middle(fresh));
-    EXPECT_TRUE(game.running());
+    EXPECT_TRUE(game().running());
 
-    // Escape is read while held; a pause may be running, so it is held until the program ends.
-    key_down(x.display(), XK_Escape);
-    bool ended = game.wait_exit(15000);
-    key_up(x.display(), XK_Escape);
-    ASSERT_TRUE(ended) << "Escape did not end the program";
-    EXPECT_TRUE(game.exited_normally());
-    EXPECT_EQ(game.exit_code(), 0);
+    // A pause may be running: Escape is held until the program ends.
+    end_with_escape();
 }
 
 TEST_F(RockfieldWindow, EscapeAtOnceEndsWithStatusZero)
 {
-    key_down(x.display(), XK_Escape);
-    bool ended = game.wait_exit(15000);
-    key_up(x.display(), XK_Escape);
-    ASSERT_TRUE(ended) << "Escape did not end the program";
-    EXPECT_TRUE(game.exited_normally());
-    EXPECT_EQ(game.exit_code(), 0);
+    end_with_escape();
 }
 
 TEST(RockfieldWithoutDisplay, PrintsOneLineAndExitsWithStatusOne)
 {
-    GameProcess game(ROCKFIELD_PATH, "");
-    ASSERT_TRUE(game.wait_exit(15000)) << "the program kept running without a display";
-    EXPECT_FALSE(game.signalled());
-    EXPECT_TRUE(game.exited_normally());
-    EXPECT_EQ(game.exit_code(), 1);
-    std::string err = game.error_output();
-    EXPECT_EQ(err.rfind("rockfield: ", 0), 0u) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    expect_startup_report_without_display(ROCKFIELD_PATH);
 }
 
 } // namespace

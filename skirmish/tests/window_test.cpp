@@ -13,8 +13,6 @@ namespace {
 
 const Rgb WHITE{255, 255, 255};
 const Rgb GREEN{0, 255, 0};
-const int START_TIMEOUT_MS = 15000;
-const int WAIT_MS = 20000;
 
 // The bounding box of the green pixels of a picture; empty when there are none.
 struct Box {
@@ -58,43 +56,8 @@ bool hp_text_shown(const WindowShot &s, int low)
     return false;
 }
 
-// A private X server with one program running in it and its window found.
-class ArenaWindow : public ::testing::Test {
-protected:
-    PrivateX x;
-    std::unique_ptr<GameProcess> game;
-    Window win = None;
-
-    void start(const char *path)
-    {
-        game = std::make_unique<GameProcess>(path, x.name());
-        win = find_window(x.display(), 640, 480, START_TIMEOUT_MS);
-        ASSERT_NE(win, None) << "no 640x480 window appeared";
-        settle_input();
-    }
-
-    // Grabs the window until the picture satisfies ok, and returns the last picture.
-    WindowShot wait_for(const std::function<bool(const WindowShot &)> &ok, int timeout_ms = WAIT_MS)
-    {
-        WindowShot shot;
-        wait_until(
-            [&] {
-                shot = grab(x.display(), win);
-                return shot.w == 640 && ok(shot);
-            },
-            timeout_ms);
-        return shot;
-    }
-
-    // Escape ends the program normally.
-    void expect_escape_ends()
-    {
-        key_tap(x.display(), XK_Escape, 300);
-        ASSERT_TRUE(game->wait_exit(10000)) << "Escape did not end the program";
-        EXPECT_TRUE(game->exited_normally());
-        EXPECT_EQ(game->exit_code(), 0);
-    }
-};
+// A private X server; each test starts the program it needs.
+class ArenaWindow : public ::testing::Test, protected GameWindowTest {};
 
 // True when every tenth column of the segment from (x0, y0) to (x1, y1), outside the first
 // `skip` columns, has a white pixel within one row of the segment.
@@ -110,7 +73,7 @@ bool white_segment(const WindowShot &s, int x0, int y0, int x1, int y1, int skip
 
 TEST_F(ArenaWindow, WalledFirstFrameShowsPlayerAimingLineAndTexts)
 {
-    start(SKIRMISH_R_PATH);
+    ASSERT_NO_FATAL_FAILURE(start(SKIRMISH_R_PATH));
     place_pointer(x.display(), win, 600, 400);
     WindowShot shot = wait_for([](const WindowShot &s) { return white_segment(s, 320, 240, 600, 400, 12); });
     Box player = green_box(shot);
@@ -123,12 +86,12 @@ TEST_F(ArenaWindow, WalledFirstFrameShowsPlayerAimingLineAndTexts)
     EXPECT_TRUE(text_in_band(shot, "score: 0", 10));
     if (HasFailure())
         shot.save_ppm("/tmp/skirmish_r_first_frame.ppm");
-    expect_escape_ends();
+    end_with_escape();
 }
 
 TEST_F(ArenaWindow, WalledPlayerMovesAtTheFixedPaceAndStopsAtColumn640)
 {
-    start(SKIRMISH_R_PATH);
+    ASSERT_NO_FATAL_FAILURE(start(SKIRMISH_R_PATH));
     place_pointer(x.display(), win, 100, 400);
     wait_for([](const WindowShot &s) { return green_box(s).x0 == 310; });
     auto pressed = std::chrono::steady_clock::now();
@@ -147,12 +110,12 @@ TEST_F(ArenaWindow, WalledPlayerMovesAtTheFixedPaceAndStopsAtColumn640)
     EXPECT_EQ(still.x0, 630) << "the centre stops at column 640";
     EXPECT_EQ(still.y0, 230);
     key_up(x.display(), XK_d);
-    expect_escape_ends();
+    end_with_escape();
 }
 
 TEST_F(ArenaWindow, WalledButtonFiresTowardsThePointer)
 {
-    start(SKIRMISH_R_PATH);
+    ASSERT_NO_FATAL_FAILURE(start(SKIRMISH_R_PATH));
     place_pointer(x.display(), win, 620, 240);
     wait_for([](const WindowShot &s) { return green_box(s).x1 == 330; });
     EXPECT_EQ(grab(x.display(), win).count(GREEN, 340, 230, 640, 251), 0) << "no shot before the button";
@@ -161,12 +124,12 @@ TEST_F(ArenaWindow, WalledButtonFiresTowardsThePointer)
     mouse_button(x.display(), 1, false);
     EXPECT_GT(shot.count(GREEN, 340, 230, 640, 251), 20) << "a green shot flies right of the player";
     EXPECT_EQ(shot.count(GREEN, 0, 0, 300, 480), 0) << "and nowhere else";
-    expect_escape_ends();
+    end_with_escape();
 }
 
 TEST_F(ArenaWindow, OpenArenaHasNoLineNoTextAndThePlayerCanLeave)
 {
-    start(SKIRMISH_PATH);
+    ASSERT_NO_FATAL_FAILURE(start(SKIRMISH_PATH));
     place_pointer(x.display(), win, 600, 400);
     WindowShot first = wait_for([](const WindowShot &s) { return green_box(s).x0 == 310; });
     EXPECT_EQ(green_box(first).y0, 230);
@@ -187,23 +150,13 @@ TEST_F(ArenaWindow, OpenArenaHasNoLineNoTextAndThePlayerCanLeave)
     Box b = green_box(back);
     EXPECT_EQ(b.x1 - b.x0, 20) << "the whole disc is back in the window";
     EXPECT_EQ(b.y0, 230);
-    expect_escape_ends();
+    end_with_escape();
 }
 
-class NoDisplay : public ::testing::TestWithParam<const char *> {};
-
-TEST_P(NoDisplay, PrintsOneLineAndExitsOne)
+TEST(NoDisplay, BothProgramsPrintOneLineAndExitOne)
 {
-    GameProcess game(GetParam(), "");
-    ASSERT_TRUE(game.wait_exit(20000));
-    ASSERT_TRUE(game.exited_normally()) << "it must not crash";
-    EXPECT_EQ(game.exit_code(), 1);
-    std::string err = game.error_output();
-    std::string name = std::string(GetParam()).substr(std::string(GetParam()).rfind('/') + 1);
-    EXPECT_EQ(err.rfind(name + ": ", 0), 0u) << err;
-    EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+    expect_startup_report_without_display(SKIRMISH_R_PATH);
+    expect_startup_report_without_display(SKIRMISH_PATH);
 }
-
-INSTANTIATE_TEST_SUITE_P(BothPrograms, NoDisplay, ::testing::Values(SKIRMISH_R_PATH, SKIRMISH_PATH));
 
 } // namespace

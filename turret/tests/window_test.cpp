@@ -19,12 +19,6 @@ const Rgb WHITE{255, 255, 255};
 const char TITLE[] = "Quillbox 2006-10-28: Tavernel";
 const int WAIT_MS = 15000;
 
-// The program's name: the last part of its path.
-std::string program_name(const std::string &path)
-{
-    return path.substr(path.find_last_of('/') + 1);
-}
-
 // True when the window shows the turret at the centre with its barrel pointing right.
 bool turret_points_right(const WindowShot &s)
 {
@@ -46,41 +40,15 @@ void press_close_button(Display *dpy, Window win)
     XSync(dpy, False);
 }
 
-// A private X server with the program running in it and its window found.
-class TurretWindow : public ::testing::TestWithParam<const char *> {
+// The program in a private X server, its window found and the pointer parked in a corner.
+class TurretWindow : public ::testing::TestWithParam<const char *>, protected GameWindowTest {
 protected:
-    PrivateX x;
-    GameProcess game{GetParam(), x.name()};
-    Window win = None;
-
     void SetUp() override
     {
-        win = find_window(x.display(), 640, 480, WAIT_MS);
-        ASSERT_NE(win, None) << "no 640x480 window appeared";
-        settle_input();
+        start(GetParam());
+        if (HasFatalFailure())
+            return;
         place_pointer(x.display(), win, 600, 400);
-    }
-
-    // Grabs the window until the picture satisfies ok, and returns the last picture.
-    WindowShot wait_for(const std::function<bool(const WindowShot &)> &ok)
-    {
-        WindowShot shot;
-        wait_until(
-            [&] {
-                shot = grab(x.display(), win);
-                return shot.w == 640 && ok(shot);
-            },
-            WAIT_MS);
-        return shot;
-    }
-
-    // Ends the program with Escape and checks that it ended by itself with status 0.
-    void escape_and_expect_clean_exit()
-    {
-        key_tap(x.display(), XK_Escape, 300);
-        ASSERT_TRUE(game.wait_exit(WAIT_MS)) << "Escape did not end the program";
-        EXPECT_TRUE(game.exited_normally());
-        EXPECT_EQ(game.exit_code(), 0);
     }
 };
 
@@ -104,7 +72,7 @@ TEST_P(TurretWindow, TitleFirstFrameAndEscape)
     EXPECT_EQ(differing, 0) << "the score and lives lines differ";
     EXPECT_GT(count_rgb(want, WHITE), 40);
 
-    escape_and_expect_clean_exit();
+    end_with_escape();
 }
 
 TEST_P(TurretWindow, RightTurnsTheBarrelClockwise)
@@ -127,7 +95,7 @@ TEST_P(TurretWindow, RightTurnsTheBarrelClockwise)
         }
     EXPECT_GT(outside, 10);
     EXPECT_EQ(below, outside);
-    escape_and_expect_clean_exit();
+    end_with_escape();
 }
 
 TEST_P(TurretWindow, SpaceFiresAShotAlongTheBarrel)
@@ -140,34 +108,24 @@ TEST_P(TurretWindow, SpaceFiresAShotAlongTheBarrel)
     WindowShot far = wait_for([](const WindowShot &s) { return s.count(WHITE, 450, 230, 640, 251) > 20; });
     EXPECT_GT(far.count(WHITE, 450, 230, 640, 251), 20) << "the shot did not fly on to the right";
     EXPECT_EQ(far.count(WHITE, 352, 230, 440, 251), 0) << "one press fired more than one shot";
-    escape_and_expect_clean_exit();
+    end_with_escape();
 }
 
 TEST_P(TurretWindow, TheCloseButtonEndsTheProgram)
 {
     ASSERT_TRUE(turret_points_right(wait_for(turret_points_right)));
     press_close_button(x.display(), win);
-    ASSERT_TRUE(game.wait_exit(WAIT_MS)) << "the close button did not end the program";
-    EXPECT_TRUE(game.exited_normally());
-    EXPECT_EQ(game.exit_code(), 0);
+    ASSERT_TRUE(game().wait_exit(WAIT_MS)) << "the close button did not end the program";
+    EXPECT_TRUE(game().exited_normally());
+    EXPECT_EQ(game().exit_code(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, TurretWindow, ::testing::Values(TURRET_PATH, TURRET_R_PATH));
 
-class TurretWithoutDisplay : public ::testing::TestWithParam<const char *> {};
-
-TEST_P(TurretWithoutDisplay, ReportsOneLineAndExitsWith1)
+TEST(TurretWithoutDisplay, ReportsOneLineAndExitsWith1)
 {
-    GameProcess game(GetParam(), "");
-    ASSERT_TRUE(game.wait_exit(WAIT_MS)) << "the program hung without a display";
-    ASSERT_TRUE(game.exited_normally()) << "the program crashed without a display";
-    EXPECT_EQ(game.exit_code(), 1);
-    std::string err = game.error_output();
-    EXPECT_EQ(err.rfind(program_name(GetParam()) + ": ", 0), 0u) << err;
-    ASSERT_FALSE(err.empty());
-    EXPECT_EQ(err.find('\n'), err.size() - 1) << "not exactly one line: " << err;
+    expect_startup_report_without_display(TURRET_PATH);
+    expect_startup_report_without_display(TURRET_R_PATH);
 }
-
-INSTANTIATE_TEST_SUITE_P(BothPrograms, TurretWithoutDisplay, ::testing::Values(TURRET_PATH, TURRET_R_PATH));
 
 } // namespace
