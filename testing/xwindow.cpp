@@ -384,6 +384,20 @@ void place_pointer(Display *dpy, Window win, int x, int y)
     pause_ms(EVENT_GAP_MS);
 }
 
+// Sends WM_DELETE_WINDOW through WM_PROTOCOLS, as a window manager does for the close button.
+void press_close_button(Display *dpy, Window win)
+{
+    XEvent ev{};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = win;
+    ev.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
+    ev.xclient.data.l[1] = CurrentTime;
+    XSendEvent(dpy, win, False, NoEventMask, &ev);
+    XSync(dpy, False);
+}
+
 // Presses or releases a mouse button.
 void mouse_button(Display *dpy, int button, bool down)
 {
@@ -399,6 +413,14 @@ void GameWindowTest::start(const std::string &path)
     win = find_window(x.display(), 640, 480, WINDOW_START_MS);
     ASSERT_NE(win, None) << "no 640x480 window appeared for " << path;
     settle_input();
+}
+
+// Starts the program, then places the pointer in its window.
+void GameWindowTest::start(const std::string &path, int pointer_x, int pointer_y)
+{
+    start(path);
+    if (win != None)
+        place_pointer(x.display(), win, pointer_x, pointer_y);
 }
 
 // Grabs the window until the picture passes the test.

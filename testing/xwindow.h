@@ -97,6 +97,9 @@ void key_tap(Display *dpy, KeySym sym, int hold_ms = 150);
 // takes the pointer's absolute place again.
 void place_pointer(Display *dpy, Window win, int x, int y);
 
+// Sends the window the message a window manager sends when its close button is pressed.
+void press_close_button(Display *dpy, Window win);
+
 // Presses or releases a mouse button (1 is the left button).
 void mouse_button(Display *dpy, int button, bool down);
 
@@ -116,6 +119,8 @@ protected:
     // Starts the program, waits for its window and for input to settle; fails the test (fatally)
     // when no window appears.
     void start(const std::string &path);
+    // The same, then places the pointer at (pointer_x, pointer_y) in the window.
+    void start(const std::string &path, int pointer_x, int pointer_y);
     // The running program; only after start().
     GameProcess &game() { return *process_; }
     // Grabs the window until the picture passes ok or time runs out; returns the last picture.

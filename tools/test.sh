@@ -9,7 +9,7 @@ sh tools/setup.sh --tests
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$JOBS"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DARCADE_SANITIZE=ON -DARCADE_BENCHMARKS=OFF
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DARCADE_SANITIZE=ON -DARCADE_WINDOW_TESTS=OFF -DARCADE_BENCHMARKS=OFF
 cmake --build build-sanitize -j"$JOBS"
 
 echo "== headless, real-window and benchmark tests =="

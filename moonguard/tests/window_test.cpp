@@ -19,13 +19,7 @@ bool title_shown(const WindowShot &s)
 // The program in a private X server, its window found and the pointer parked in a corner.
 class MoonguardWindow : public ::testing::TestWithParam<const char *>, protected GameWindowTest {
 protected:
-    void SetUp() override
-    {
-        start(GetParam());
-        if (HasFatalFailure())
-            return;
-        place_pointer(x.display(), win, 600, 400);
-    }
+    void SetUp() override { start(GetParam(), 600, 400); }
 };
 
 TEST_P(MoonguardWindow, TitleThenPlayThenEscape)

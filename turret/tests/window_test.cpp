@@ -1,7 +1,6 @@
 // The real turret programs in a private X server, driven by synthetic keys and the window
 // manager's close message, with the window's pixels read back.
 
-#include <X11/Xatom.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -26,34 +25,16 @@ bool turret_points_right(const WindowShot &s)
            s.at(370, 240) == YELLOW;
 }
 
-// Asks the window to close, as a window manager does when its close button is pressed.
-void press_close_button(Display *dpy, Window win)
-{
-    XEvent ev{};
-    ev.xclient.type = ClientMessage;
-    ev.xclient.window = win;
-    ev.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
-    ev.xclient.format = 32;
-    ev.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
-    ev.xclient.data.l[1] = CurrentTime;
-    XSendEvent(dpy, win, False, NoEventMask, &ev);
-    XSync(dpy, False);
-}
-
 // The program in a private X server, its window found and the pointer parked in a corner.
 class TurretWindow : public ::testing::TestWithParam<const char *>, protected GameWindowTest {
 protected:
-    void SetUp() override
-    {
-        start(GetParam());
-        if (HasFatalFailure())
-            return;
-        place_pointer(x.display(), win, 600, 400);
-    }
+    void SetUp() override { start(GetParam(), 600, 400); }
 };
 
 TEST_P(TurretWindow, TitleFirstFrameAndEscape)
 {
+    // The title is set just after the window appears.
+    wait_until([&] { return window_title(x.display(), win) == TITLE; }, 10000);
     EXPECT_EQ(window_title(x.display(), win), TITLE);
     WindowShot shot = wait_for(turret_points_right);
     ASSERT_TRUE(turret_points_right(shot)) << "no turret pointing right";
