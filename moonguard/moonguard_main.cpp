@@ -1,6 +1,5 @@
 // The moon-guard program: start-up, title screen, paced play loop, game-over screen.
-// MOONGUARD_PROGRAM names the program; MOONGUARD_SPAWN_FIRST and MOONGUARD_SPAWN_COUNT give the
-// angles its meteors come from.
+// MOONGUARD_PROGRAM names the program, which also chooses the angles its meteors come from.
 
 #include <allegro.h>
 
@@ -9,12 +8,12 @@
 
 #include "arcade_random.h"
 #include "moonguard_draw.h"
+#include "moonguard_pace.h"
 #include "moonguard_rules.h"
 #include "startup_failure.h"
 
 const int SCREEN_WIDTH = 640;
 const int SCREEN_HEIGHT = 480;
-const std::chrono::milliseconds FRAME_TIME(20);
 
 BITMAP *buffer = nullptr;
 std::chrono::steady_clock::time_point start_time;
@@ -36,6 +35,7 @@ static void start_up()
     buffer = create_bitmap(SCREEN_WIDTH, SCREEN_HEIGHT);
     if (!buffer)
         startup_failure(MOONGUARD_PROGRAM, "cannot create the back buffer");
+    clear_to_color(buffer, makecol(0, 0, 0)); // a new bitmap's content is unset
 }
 
 // Shows the title and waits, without pause, for Enter or Escape.
@@ -59,8 +59,7 @@ static bool play()
         clear_to_color(buffer, makecol(0, 0, 0));
         if (gameover)
             return true;
-        while (std::chrono::steady_clock::now() - start_time < FRAME_TIME)
-            poll_keyboard();
+        wait_frame_end(start_time);
         loop_num++;
     }
 }
@@ -77,7 +76,7 @@ static void game_over_screen()
 int main()
 {
     start_up();
-    set_spawn_angles(MOONGUARD_SPAWN_FIRST, MOONGUARD_SPAWN_COUNT);
+    set_spawn_angles_for(MOONGUARD_PROGRAM);
     title_screen();
     if (play())
         game_over_screen();

@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include <cstring>
+
 #include "arcade_random.h"
 
 const int START_ANGLE = 270;
@@ -16,6 +18,8 @@ const int EARTH_HIT_DIST = 40;
 const int BAND_INNER = 40;
 const int BAND_OUTER = 90;
 const int BLOCK_HALF_WIDTH = 25;
+const int RIGHT_GAP_FIRST = 30;
+const int RIGHT_GAP_COUNT = 300;
 
 int p_angle = START_ANGLE;
 int loop_num = 0;
@@ -45,6 +49,15 @@ void set_spawn_angles(int first, int count)
 {
     spawn_angle_first = first;
     spawn_angle_count = count;
+}
+
+// The second program's meteors never come from the 60 degrees centred on the right of the earth.
+void set_spawn_angles_for(const char *program)
+{
+    if (std::strcmp(program, "moonguard_r") == 0)
+        set_spawn_angles(RIGHT_GAP_FIRST, RIGHT_GAP_COUNT);
+    else
+        set_spawn_angles(0, 360);
 }
 
 // Places a new meteor in the lowest free slot: distance first, then angle; the ring is kept.

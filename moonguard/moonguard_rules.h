@@ -27,6 +27,10 @@ void reset_game();
 // Chooses the angle range of new meteors.
 void set_spawn_angles(int first, int count);
 
+// Chooses the angle range of the named program: "moonguard_r" keeps meteors out of the sector to
+// the right of the earth (30 to 329 degrees); any other program takes the whole circle.
+void set_spawn_angles_for(const char *program);
+
 // Places a new meteor in the lowest free slot, if there is one.
 void spawn_meteor();
 

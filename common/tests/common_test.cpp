@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <allegro.h>
+
+#include <cstdio>
 #include <set>
 #include <vector>
 
@@ -64,7 +67,10 @@ TEST(ArcadeRandom, CoversExactlyZeroTo32767)
 
 TEST(ArcadeRandomDeathTest, UnseededStartsFromTheSameStateInEveryRun)
 {
-    // A fresh process has never seeded the generator: its first draws are those of seed 1.
+    // A freshly started process has never seeded the generator: its first draws are those of
+    // seed 1. The threadsafe style runs the check in a new run of this test program, not in a copy
+    // of this process with its draws so far.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             std::vector<int> first = draw(5);
@@ -77,6 +83,17 @@ TEST(StartupFailureDeathTest, PrintsOneLineNamingTheProgramAndExitsWithOne)
 {
     EXPECT_EXIT(startup_failure("moonguard", "cannot open a 640x480 window"), ::testing::ExitedWithCode(1),
                 "^moonguard: cannot open a 640x480 window\n$");
+}
+
+TEST(StartupFailureDeathTest, AddsAllegrosOwnReasonWhenItHasOne)
+{
+    EXPECT_EXIT(
+        {
+            std::snprintf(allegro_error, ALLEGRO_ERROR_SIZE, "%s", "Unable to find a suitable graphics driver");
+            startup_failure("turret", "cannot open a 640x480 window");
+        },
+        ::testing::ExitedWithCode(1),
+        "^turret: cannot open a 640x480 window \\(Unable to find a suitable graphics driver\\)\n$");
 }
 
 } // namespace

@@ -123,9 +123,19 @@ TEST_F(MoonguardRules, SpawnRangesOfBothPrograms)
     }
 }
 
+TEST_F(MoonguardRules, EachProgramChoosesItsAngleRangeByName)
+{
+    set_spawn_angles_for("moonguard_r");
+    EXPECT_EQ(spawn_angle_first, 30);
+    EXPECT_EQ(spawn_angle_count, 300);
+    set_spawn_angles_for("moonguard");
+    EXPECT_EQ(spawn_angle_first, 0);
+    EXPECT_EQ(spawn_angle_count, 360);
+}
+
 TEST_F(MoonguardRules, SecondProgramTakesItsAngleFromThirtyPlusTheSecondDraw)
 {
-    set_spawn_angles(30, 300);
+    set_spawn_angles_for("moonguard_r");
     arcade_srand(77);
     int first = arcade_rand(), second = arcade_rand();
     arcade_srand(77);
@@ -284,6 +294,19 @@ TEST_F(MoonguardRules, RingStagesRunFromOneToNineThenStayAtZero)
     }
     EXPECT_EQ(stages, (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0}));
     EXPECT_EQ(block[3].dist, 60) << "a blocked meteor's slot keeps its place for the ring";
+}
+
+TEST_F(MoonguardRules, TheMoonTurnsBeforeTheMeteorsAreTested)
+{
+    // At 270 the window is 246..294; Right held turns the moon to 280 (window 256..304) first.
+    loop_num = 1; // no spawn
+    p_angle = 270;
+    place(0, 60, 300);
+    key[KEY_RIGHT] = 1;
+    play_step();
+    EXPECT_EQ(p_angle, 280);
+    EXPECT_FALSE(active[0]) << "blocked by the moon as turned in this frame";
+    EXPECT_EQ(score, 1);
 }
 
 TEST_F(MoonguardRules, RingKeepsCountingUnderANewMeteor)
