@@ -268,6 +268,43 @@ TEST_F(TurretRules, AnEnemyStepsOnePixelStraightToTheCentre)
     }
 }
 
+TEST_F(TurretRules, TheStepIsWorkedInFloat)
+{
+    // Worked in double and rounded once, (1, 1) would step to 0x1.2bec32p-2 and (50, 60) to
+    // x 0x1.8ae0e6p+5; the float quotient rounds first, as the game's float fields do.
+    struct Case {
+        float x, y, x1, y1;
+    } cases[] = {
+        {1.0f, 1.0f, 0x1.2bec34p-2f, 0x1.2bec34p-2f},
+        {-1.0f, -1.0f, -0x1.2bec34p-2f, -0x1.2bec34p-2f},
+        {50.0f, 60.0f, 0x1.8ae0e8p+5f, 0x1.d9daaep+5f},
+        {3.0f, 4.0f, 2.4000001f, 3.20000005f},
+    };
+    for (const Case &c : cases) {
+        inimigo[0] = Inimigo{c.x, c.y, 1};
+        move_inimigo(0);
+        EXPECT_EQ(inimigo[0].x, c.x1) << c.x << ", " << c.y;
+        EXPECT_EQ(inimigo[0].y, c.y1) << c.x << ", " << c.y;
+    }
+}
+
+TEST_F(TurretRules, A369StepWalkEndsOnTheFloatPlace)
+{
+    // The small roundings add up: worked in double, direction 12 would end at
+    // (0x1.914322p+4, 0x1.23893p+4) and direction 10 at y 0x1.effd76p+3.
+    struct Case {
+        int k;
+        float x, y;
+    } cases[] = {{12, 0x1.91432ep+4f, 0x1.238938p+4f}, {10, 0x1.ad898cp+4f, 0x1.effd78p+3f}};
+    for (const Case &c : cases) {
+        coloca_inimigo(0, c.k);
+        for (int i = 0; i < 369; i++)
+            move_inimigo(0);
+        EXPECT_EQ(inimigo[0].x, c.x) << "k " << c.k;
+        EXPECT_EQ(inimigo[0].y, c.y) << "k " << c.k;
+    }
+}
+
 TEST_F(TurretRules, AnEnemyReachesTheTurretIn370Or371TicksFromItsSpawn)
 {
     for (int k = 0; k < 720; k++) {
@@ -368,6 +405,28 @@ INSTANTIATE_TEST_SUITE_P(Offsets, HitTable,
                                            HitCase{-6.9f, -6.9f, true}, HitCase{-7.0f, -6.0f, false},
                                            HitCase{6.0f, -7.0f, false}, HitCase{-6.9f, 6.9f, true},
                                            HitCase{0.0f, 0.0f, true}));
+
+TEST_F(TurretRules, TheOffsetIsAFloatDifferenceTruncatedTowardZero)
+{
+    // 9.5 - (-0.49999997) is 9.99999997 exactly, which truncates to 9 and would hit; as a float
+    // difference it rounds to 10.0 and misses.
+    const float just_above_minus_half = std::nextafter(-0.5f, 0.0f);
+    struct Case {
+        Tiro shot;
+        Inimigo enemy;
+    } cases[] = {
+        {{9.5f, 0.0f, 0, 1}, {just_above_minus_half, 0.0f, 1}},
+        {{0.0f, 9.5f, 0, 1}, {0.0f, just_above_minus_half, 1}},
+    };
+    for (const Case &c : cases) {
+        inicializa_jogo();
+        tiro[0] = c.shot;
+        inimigo[0] = c.enemy;
+        colide_tiros();
+        EXPECT_EQ(pontos, 0) << c.shot.x << ", " << c.shot.y;
+        EXPECT_EQ(inimigo[0].ativo, 1) << c.shot.x << ", " << c.shot.y;
+    }
+}
 
 TEST_F(TurretRules, TheTurretTestRunsBeforeTheShotTest)
 {
