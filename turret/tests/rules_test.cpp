@@ -2,6 +2,7 @@
 // both collision tests and the Lost state.
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "arcade_random.h"
@@ -384,6 +385,12 @@ struct HitCase {
     bool hit;
 };
 
+// Names a case by its offsets in test output.
+void PrintTo(const HitCase &c, std::ostream *os)
+{
+    *os << "offsets " << c.dx << ", " << c.dy << (c.hit ? " hit" : " miss");
+}
+
 class HitTable : public TurretRules, public ::testing::WithParamInterface<HitCase> {};
 
 TEST_P(HitTable, TruncatedOffsetsDecide)
@@ -404,7 +411,10 @@ INSTANTIATE_TEST_SUITE_P(Offsets, HitTable,
                                            HitCase{-9.9f, 0.0f, true}, HitCase{-10.0f, 0.0f, false},
                                            HitCase{-6.9f, -6.9f, true}, HitCase{-7.0f, -6.0f, false},
                                            HitCase{6.0f, -7.0f, false}, HitCase{-6.9f, 6.9f, true},
-                                           HitCase{0.0f, 0.0f, true}));
+                                           HitCase{0.0f, 0.0f, true},
+                                           // 9 and 1 square to exactly 82: no hit; 9 and 0 to 81
+                                           HitCase{9.5f, 1.5f, false}, HitCase{-1.5f, -9.5f, false},
+                                           HitCase{9.5f, 0.5f, true}));
 
 TEST_F(TurretRules, TheOffsetIsAFloatDifferenceTruncatedTowardZero)
 {
@@ -543,6 +553,26 @@ TEST_F(TurretRules, AShotIsFreedOnceFartherThan420PxAndNotBefore)
         move_tiro(0);
         ASSERT_EQ(tiro[0].ativo, 0) << "direction " << direction << " at 422 px";
     }
+}
+
+TEST_F(TurretRules, AShotExactly420PxOutIsStillInFlight)
+{
+    // 210 steps of exactly 2 px along an axis end exactly 420 px out; one more is beyond.
+    for (int direction : {0, 30, 60, 90}) {
+        tiro[0] = Tiro{0.0f, 0.0f, direction, 1};
+        for (int i = 0; i < 210; i++)
+            move_tiro(0);
+        double x = tiro[0].x, y = tiro[0].y;
+        ASSERT_EQ(x * x + y * y, 420.0 * 420.0) << "direction " << direction;
+        EXPECT_EQ(tiro[0].ativo, 1) << "direction " << direction << " at 420 px";
+        move_tiro(0);
+        EXPECT_EQ(tiro[0].ativo, 0) << "direction " << direction << " at 422 px";
+    }
+    // The float just above 418 steps to the float just above 420.
+    tiro[0] = Tiro{std::nextafter(418.0f, 500.0f), 0.0f, 0, 1};
+    move_tiro(0);
+    ASSERT_EQ(tiro[0].x, std::nextafter(420.0f, 500.0f));
+    EXPECT_EQ(tiro[0].ativo, 0) << "just beyond 420 px";
 }
 
 TEST_F(TurretRules, AfterThreeHundredMissesTheTurretStillFires)
