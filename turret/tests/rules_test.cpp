@@ -130,8 +130,11 @@ TEST_F(TurretRules, AFullPoolStillClosesTheLatch)
 {
     for (Tiro &t : tiro)
         t = Tiro{100.0f, 100.0f, 7, 1};
-    tick_with_space(true);
+    std::vector<int> seq = sequence(5, 1);
+    key[KEY_SPACE] = 1;
+    dispara();
     EXPECT_EQ(atirou, 1) << "a press on a full pool still closes the latch";
+    EXPECT_EQ(arcade_rand(), seq[0]) << "a press on a full pool draws no number";
     tiro[7].ativo = 0;
     tiro[7].x = 100.0f;
     tick_with_space(true);
@@ -168,6 +171,21 @@ TEST_F(TurretRules, AShotStartsAtTheCentreAndHasFlown2PxByTheEndOfItsTick)
         EXPECT_EQ(tiro[0].direcao, c.angle);
         EXPECT_NEAR(tiro[0].x, c.x, 1e-6) << "angle " << c.angle;
         EXPECT_NEAR(tiro[0].y, c.y, 1e-6) << "angle " << c.angle;
+        release_all_keys();
+    }
+}
+
+TEST_F(TurretRules, AShotFiredWhileTurningTakesTheNewAngle)
+{
+    struct Case {
+        int key_code, start, expected;
+    } cases[] = {{KEY_RIGHT, 0, 1}, {KEY_LEFT, 0, 119}, {KEY_6_PAD, 119, 0}};
+    for (const Case &c : cases) {
+        inicializa_jogo();
+        angulo = c.start;
+        key[c.key_code] = 1;
+        tick_with_space(true);
+        EXPECT_EQ(tiro[0].direcao, c.expected) << "from " << c.start;
         release_all_keys();
     }
 }
@@ -231,6 +249,39 @@ TEST_F(TurretRules, TheSpawnerDrawsOnceATickAndTheDirectionOnceASpawn)
         }
     }
     EXPECT_GT(enemies_in_play(), 50);
+}
+
+TEST_F(TurretRules, EachTickDrawsTheSpawnDecisionThenTheDirectionThenTheShot)
+{
+    // Replays the sequence tick by tick while turning and firing on every fourth tick. The new
+    // enemy of a tick is the only one 399 px out: spawned, then moved in the same tick.
+    const int ticks = 360; // before the first enemy could reach the turret
+    std::vector<int> seq = sequence(2024, 3 * ticks);
+    size_t next = 0;
+    int spawns = 0;
+    key[KEY_RIGHT] = 1;
+    for (int tick = 0; tick < ticks; tick++) {
+        key[KEY_SPACE] = tick % 4 < 2;
+        const bool fires = tick % 4 == 0;
+        do_logic();
+        const bool spawned = seq[next++] % 10 == 0;
+        int k = spawned ? seq[next++] % 720 : -1;
+        if (fires)
+            next++;
+        int new_ones = 0;
+        for (const Inimigo &e : inimigo) {
+            if (!e.ativo || std::abs(std::hypot(e.x, e.y) - 399.0) > 1e-3)
+                continue;
+            new_ones++;
+            double r = k * PI / 60.0;
+            EXPECT_NEAR(e.x, 399.0 * std::cos(r), 1e-2) << "tick " << tick;
+            EXPECT_NEAR(e.y, 399.0 * std::sin(r), 1e-2) << "tick " << tick;
+        }
+        ASSERT_EQ(new_ones, spawned ? 1 : 0) << "tick " << tick;
+        spawns += spawned;
+    }
+    EXPECT_EQ(arcade_rand(), seq[next]) << "every draw of the run accounted for";
+    EXPECT_GT(spawns, 20);
 }
 
 TEST_F(TurretRules, ASpawnIntoAFullPoolChangesNothing)
