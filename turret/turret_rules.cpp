@@ -126,18 +126,20 @@ void criador_inimigos()
         novo_inimigo();
 }
 
-// Steps one pixel toward the centre, worked from the position before the step.
+// Steps one pixel toward the centre, worked from the position before the step. The distance is
+// summed in double and kept as a float; the step itself is float arithmetic throughout.
 void move_inimigo(int index)
 {
     Inimigo &e = inimigo[index];
     if (!e.ativo)
         return;
-    double x = e.x, y = e.y;
-    float d = static_cast<float>(std::sqrt(x * x + y * y));
+    const float x = e.x, y = e.y;
+    const double x2 = static_cast<double>(x) * x, y2 = static_cast<double>(y) * y;
+    const float d = static_cast<float>(std::sqrt(x2 + y2));
     if (d == 0.0f)
         return;
-    e.x = static_cast<float>(x - x / d);
-    e.y = static_cast<float>(y - y / d);
+    e.x = x - x / d;
+    e.y = y - y / d;
 }
 
 // Moves the enemies in index order.
@@ -190,7 +192,8 @@ void colide_inimigos()
 }
 
 // Each shot takes the lowest-indexed enemy its truncated offsets reach; one point per hit.
-// The offsets are truncated and squared in double precision, so nothing can overflow.
+// Each offset is a float difference truncated toward zero; it is squared and summed in double
+// precision, so nothing can overflow.
 void colide_tiros()
 {
     if (vidas == 0)
@@ -201,8 +204,8 @@ void colide_tiros()
         for (Inimigo &e : inimigo) {
             if (!e.ativo)
                 continue;
-            double dx = std::trunc(static_cast<double>(t.x) - e.x);
-            double dy = std::trunc(static_cast<double>(t.y) - e.y);
+            const double dx = std::trunc(t.x - e.x);
+            const double dy = std::trunc(t.y - e.y);
             if (dx * dx + dy * dy < ACERTO_2) {
                 t.ativo = 0;
                 e.ativo = 0;

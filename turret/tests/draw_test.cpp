@@ -40,6 +40,9 @@ TEST_P(TurretDraw, TheBarrelPointsAlongTheAngleFromTheCentre)
     const BarrelCase cases[] = {
         {0, 370, 240},  {30, 320, 290}, {60, 270, 240}, {90, 320, 190},
         {15, 355, 275}, {45, 285, 275}, {75, 285, 205}, {105, 355, 205},
+        // Offsets truncated toward zero: 12.94 gives 12 and 24.999.. gives 24 (rounding would
+        // give 13 and 25); -12.94 gives -12 and -24.999.. gives -24 (flooring would give -13, -25).
+        {5, 368, 252},  {10, 363, 264}, {65, 272, 228}, {110, 363, 216},
     };
     for (const BarrelCase &c : cases) {
         clear_bitmap(bmp);

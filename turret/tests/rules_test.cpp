@@ -2,6 +2,7 @@
 // both collision tests and the Lost state.
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "arcade_random.h"
@@ -129,8 +130,11 @@ TEST_F(TurretRules, AFullPoolStillClosesTheLatch)
 {
     for (Tiro &t : tiro)
         t = Tiro{100.0f, 100.0f, 7, 1};
-    tick_with_space(true);
+    std::vector<int> seq = sequence(5, 1);
+    key[KEY_SPACE] = 1;
+    dispara();
     EXPECT_EQ(atirou, 1) << "a press on a full pool still closes the latch";
+    EXPECT_EQ(arcade_rand(), seq[0]) << "a press on a full pool draws no number";
     tiro[7].ativo = 0;
     tiro[7].x = 100.0f;
     tick_with_space(true);
@@ -167,6 +171,21 @@ TEST_F(TurretRules, AShotStartsAtTheCentreAndHasFlown2PxByTheEndOfItsTick)
         EXPECT_EQ(tiro[0].direcao, c.angle);
         EXPECT_NEAR(tiro[0].x, c.x, 1e-6) << "angle " << c.angle;
         EXPECT_NEAR(tiro[0].y, c.y, 1e-6) << "angle " << c.angle;
+        release_all_keys();
+    }
+}
+
+TEST_F(TurretRules, AShotFiredWhileTurningTakesTheNewAngle)
+{
+    struct Case {
+        int key_code, start, expected;
+    } cases[] = {{KEY_RIGHT, 0, 1}, {KEY_LEFT, 0, 119}, {KEY_6_PAD, 119, 0}};
+    for (const Case &c : cases) {
+        inicializa_jogo();
+        angulo = c.start;
+        key[c.key_code] = 1;
+        tick_with_space(true);
+        EXPECT_EQ(tiro[0].direcao, c.expected) << "from " << c.start;
         release_all_keys();
     }
 }
@@ -232,6 +251,39 @@ TEST_F(TurretRules, TheSpawnerDrawsOnceATickAndTheDirectionOnceASpawn)
     EXPECT_GT(enemies_in_play(), 50);
 }
 
+TEST_F(TurretRules, EachTickDrawsTheSpawnDecisionThenTheDirectionThenTheShot)
+{
+    // Replays the sequence tick by tick while turning and firing on every fourth tick. The new
+    // enemy of a tick is the only one 399 px out: spawned, then moved in the same tick.
+    const int ticks = 360; // before the first enemy could reach the turret
+    std::vector<int> seq = sequence(2024, 3 * ticks);
+    size_t next = 0;
+    int spawns = 0;
+    key[KEY_RIGHT] = 1;
+    for (int tick = 0; tick < ticks; tick++) {
+        key[KEY_SPACE] = tick % 4 < 2;
+        const bool fires = tick % 4 == 0;
+        do_logic();
+        const bool spawned = seq[next++] % 10 == 0;
+        int k = spawned ? seq[next++] % 720 : -1;
+        if (fires)
+            next++;
+        int new_ones = 0;
+        for (const Inimigo &e : inimigo) {
+            if (!e.ativo || std::abs(std::hypot(e.x, e.y) - 399.0) > 1e-3)
+                continue;
+            new_ones++;
+            double r = k * PI / 60.0;
+            EXPECT_NEAR(e.x, 399.0 * std::cos(r), 1e-2) << "tick " << tick;
+            EXPECT_NEAR(e.y, 399.0 * std::sin(r), 1e-2) << "tick " << tick;
+        }
+        ASSERT_EQ(new_ones, spawned ? 1 : 0) << "tick " << tick;
+        spawns += spawned;
+    }
+    EXPECT_EQ(arcade_rand(), seq[next]) << "every draw of the run accounted for";
+    EXPECT_GT(spawns, 20);
+}
+
 TEST_F(TurretRules, ASpawnIntoAFullPoolChangesNothing)
 {
     for (Inimigo &e : inimigo)
@@ -265,6 +317,43 @@ TEST_F(TurretRules, AnEnemyStepsOnePixelStraightToTheCentre)
         double x1 = inimigo[0].x, y1 = inimigo[0].y;
         EXPECT_NEAR(std::hypot(x1, y1), 399.0, 1e-3) << "k " << k;
         EXPECT_NEAR(x1 * y0 - y1 * x0, 0.0, 1e-2) << "k " << k << " left its line";
+    }
+}
+
+TEST_F(TurretRules, TheStepIsWorkedInFloat)
+{
+    // Worked in double and rounded once, (1, 1) would step to 0x1.2bec32p-2 and (50, 60) to
+    // x 0x1.8ae0e6p+5; the float quotient rounds first, as the game's float fields do.
+    struct Case {
+        float x, y, x1, y1;
+    } cases[] = {
+        {1.0f, 1.0f, 0x1.2bec34p-2f, 0x1.2bec34p-2f},
+        {-1.0f, -1.0f, -0x1.2bec34p-2f, -0x1.2bec34p-2f},
+        {50.0f, 60.0f, 0x1.8ae0e8p+5f, 0x1.d9daaep+5f},
+        {3.0f, 4.0f, 2.4000001f, 3.20000005f},
+    };
+    for (const Case &c : cases) {
+        inimigo[0] = Inimigo{c.x, c.y, 1};
+        move_inimigo(0);
+        EXPECT_EQ(inimigo[0].x, c.x1) << c.x << ", " << c.y;
+        EXPECT_EQ(inimigo[0].y, c.y1) << c.x << ", " << c.y;
+    }
+}
+
+TEST_F(TurretRules, A369StepWalkEndsOnTheFloatPlace)
+{
+    // The small roundings add up: worked in double, direction 12 would end at
+    // (0x1.914322p+4, 0x1.23893p+4) and direction 10 at y 0x1.effd76p+3.
+    struct Case {
+        int k;
+        float x, y;
+    } cases[] = {{12, 0x1.91432ep+4f, 0x1.238938p+4f}, {10, 0x1.ad898cp+4f, 0x1.effd78p+3f}};
+    for (const Case &c : cases) {
+        coloca_inimigo(0, c.k);
+        for (int i = 0; i < 369; i++)
+            move_inimigo(0);
+        EXPECT_EQ(inimigo[0].x, c.x) << "k " << c.k;
+        EXPECT_EQ(inimigo[0].y, c.y) << "k " << c.k;
     }
 }
 
@@ -347,6 +436,12 @@ struct HitCase {
     bool hit;
 };
 
+// Names a case by its offsets in test output.
+void PrintTo(const HitCase &c, std::ostream *os)
+{
+    *os << "offsets " << c.dx << ", " << c.dy << (c.hit ? " hit" : " miss");
+}
+
 class HitTable : public TurretRules, public ::testing::WithParamInterface<HitCase> {};
 
 TEST_P(HitTable, TruncatedOffsetsDecide)
@@ -367,7 +462,32 @@ INSTANTIATE_TEST_SUITE_P(Offsets, HitTable,
                                            HitCase{-9.9f, 0.0f, true}, HitCase{-10.0f, 0.0f, false},
                                            HitCase{-6.9f, -6.9f, true}, HitCase{-7.0f, -6.0f, false},
                                            HitCase{6.0f, -7.0f, false}, HitCase{-6.9f, 6.9f, true},
-                                           HitCase{0.0f, 0.0f, true}));
+                                           HitCase{0.0f, 0.0f, true},
+                                           // 9 and 1 square to exactly 82: no hit; 9 and 0 to 81
+                                           HitCase{9.5f, 1.5f, false}, HitCase{-1.5f, -9.5f, false},
+                                           HitCase{9.5f, 0.5f, true}));
+
+TEST_F(TurretRules, TheOffsetIsAFloatDifferenceTruncatedTowardZero)
+{
+    // 9.5 - (-0.49999997) is 9.99999997 exactly, which truncates to 9 and would hit; as a float
+    // difference it rounds to 10.0 and misses.
+    const float just_above_minus_half = std::nextafter(-0.5f, 0.0f);
+    struct Case {
+        Tiro shot;
+        Inimigo enemy;
+    } cases[] = {
+        {{9.5f, 0.0f, 0, 1}, {just_above_minus_half, 0.0f, 1}},
+        {{0.0f, 9.5f, 0, 1}, {0.0f, just_above_minus_half, 1}},
+    };
+    for (const Case &c : cases) {
+        inicializa_jogo();
+        tiro[0] = c.shot;
+        inimigo[0] = c.enemy;
+        colide_tiros();
+        EXPECT_EQ(pontos, 0) << c.shot.x << ", " << c.shot.y;
+        EXPECT_EQ(inimigo[0].ativo, 1) << c.shot.x << ", " << c.shot.y;
+    }
+}
 
 TEST_F(TurretRules, TheTurretTestRunsBeforeTheShotTest)
 {
@@ -484,6 +604,26 @@ TEST_F(TurretRules, AShotIsFreedOnceFartherThan420PxAndNotBefore)
         move_tiro(0);
         ASSERT_EQ(tiro[0].ativo, 0) << "direction " << direction << " at 422 px";
     }
+}
+
+TEST_F(TurretRules, AShotExactly420PxOutIsStillInFlight)
+{
+    // 210 steps of exactly 2 px along an axis end exactly 420 px out; one more is beyond.
+    for (int direction : {0, 30, 60, 90}) {
+        tiro[0] = Tiro{0.0f, 0.0f, direction, 1};
+        for (int i = 0; i < 210; i++)
+            move_tiro(0);
+        double x = tiro[0].x, y = tiro[0].y;
+        ASSERT_EQ(x * x + y * y, 420.0 * 420.0) << "direction " << direction;
+        EXPECT_EQ(tiro[0].ativo, 1) << "direction " << direction << " at 420 px";
+        move_tiro(0);
+        EXPECT_EQ(tiro[0].ativo, 0) << "direction " << direction << " at 422 px";
+    }
+    // The float just above 418 steps to the float just above 420.
+    tiro[0] = Tiro{std::nextafter(418.0f, 500.0f), 0.0f, 0, 1};
+    move_tiro(0);
+    ASSERT_EQ(tiro[0].x, std::nextafter(420.0f, 500.0f));
+    EXPECT_EQ(tiro[0].ativo, 0) << "just beyond 420 px";
 }
 
 TEST_F(TurretRules, AfterThreeHundredMissesTheTurretStillFires)
