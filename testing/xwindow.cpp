@@ -55,20 +55,22 @@ std::string read_display_number(int fd)
     return text;
 }
 
-// Searches the window tree below `win` for a viewable window of the given size.
-Window search_window(Display *dpy, Window win, int w, int h)
+// Looks among the top-level windows (the root's children) for a viewable one of the given size.
+// Allegro draws into a child of its titled top-level window; the top-level one is the program's
+// window, holding the title and taking the close message, and its picture includes the child's.
+Window search_top_level(Display *dpy, int w, int h)
 {
-    XWindowAttributes attr;
-    if (XGetWindowAttributes(dpy, win, &attr) && attr.map_state == IsViewable && attr.width == w &&
-        attr.height == h)
-        return win;
     Window root, parent, *children = nullptr;
     unsigned int n = 0;
-    if (!XQueryTree(dpy, win, &root, &parent, &children, &n))
+    if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &n))
         return None;
     Window found = None;
-    for (unsigned int i = 0; i < n && found == None; i++)
-        found = search_window(dpy, children[i], w, h);
+    for (unsigned int i = 0; i < n && found == None; i++) {
+        XWindowAttributes attr;
+        if (XGetWindowAttributes(dpy, children[i], &attr) && attr.map_state == IsViewable &&
+            attr.width == w && attr.height == h)
+            found = children[i];
+    }
     if (children)
         XFree(children);
     return found;
@@ -289,13 +291,13 @@ bool wait_until(const std::function<bool()> &cond, int timeout_ms)
     }
 }
 
-// Waits for a viewable window of the given size anywhere on the screen.
+// Waits for a viewable top-level window of the given size.
 Window find_window(Display *dpy, int w, int h, int timeout_ms)
 {
     Window found = None;
     wait_until(
         [&] {
-            found = search_window(dpy, DefaultRootWindow(dpy), w, h);
+            found = search_top_level(dpy, w, h);
             return found != None;
         },
         timeout_ms);

@@ -75,7 +75,7 @@ struct WindowShot {
 // Polls cond every 20 ms until it holds or timeout_ms pass; returns its last value.
 bool wait_until(const std::function<bool()> &cond, int timeout_ms);
 
-// Waits up to timeout_ms for a viewable window of the given size; returns it, or None.
+// Waits up to timeout_ms for a viewable top-level window of the given size; returns it, or None.
 Window find_window(Display *dpy, int w, int h, int timeout_ms);
 
 // Reads the window's pixels.
