@@ -1,8 +1,10 @@
 // The scene's pictures drawn into memory bitmaps and read back pixel by pixel.
 
+#include <atomic>
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "antcannon_draw.h"
 #include "headless.h"
@@ -284,6 +286,47 @@ TEST_F(SceneDrawing, CrossIsElevenPixelsEachWayAtTheMouse)
             }
         }
     }
+}
+
+// With the mouse moving while the cross is drawn, each line still has one position: it is 11
+// pixels long and centred on a place the mouse really was.
+TEST_F(SceneDrawing, EachCrossLineReadsTheMouseOnce)
+{
+    const int places[2] = {10, 30};
+    TestBitmap small{41, 41};
+    mouse_x = places[0];
+    mouse_y = places[0];
+    std::atomic<bool> done{false};
+    std::thread mover([&] {
+        for (unsigned i = 0; !done; i++) {
+            mouse_x = places[i & 1];
+            mouse_y = places[(i >> 1) & 1];
+        }
+    });
+    // True when the run of 11 pixels centred at (x, y) along (dx, dy) is all black.
+    auto arm_black = [&](int x, int y, int dx, int dy) {
+        for (int d = -5; d <= 5; d++)
+            if (pixel_rgb(small, x + d * dx, y + d * dy) != BLACK)
+                return false;
+        return true;
+    };
+    int failures = 0;
+    for (int round = 0; round < 3000 && failures == 0; round++) {
+        clear_to_color(small, white());
+        draw_mouse_cursor(small);
+        int blacks = count_rgb(small, BLACK);
+        bool across = false, upright = false;
+        for (int x : places)
+            for (int y : places) {
+                across = across || arm_black(x, y, 1, 0);
+                upright = upright || arm_black(x, y, 0, 1);
+            }
+        if (!across || !upright || blacks < 21 || blacks > 22)
+            failures++;
+    }
+    done = true;
+    mover.join();
+    EXPECT_EQ(failures, 0) << "a line was drawn from a mouse position read part-way through";
 }
 
 } // namespace
