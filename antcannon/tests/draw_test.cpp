@@ -7,6 +7,8 @@
 #include <thread>
 
 #include "antcannon_draw.h"
+#include "antcannon_pass.h"
+#include "antcannon_rules.h"
 #include "headless.h"
 
 namespace {
@@ -67,6 +69,7 @@ protected:
     {
         mouse_x = saved_x;
         mouse_y = saved_y;
+        ticks = 0;
     }
     int white() const { return makecol(255, 255, 255); }
     int black() const { return makecol(0, 0, 0); }
@@ -250,16 +253,43 @@ TEST_F(SceneDrawing, AntAt650IsWhollyOffScreenAndAt0HasHalfAHead)
     EXPECT_LT(kept, count_rgb(expected, WHITE)) << "the left half of the head is cut off";
 }
 
-TEST_F(SceneDrawing, AntNearTheLeftEdgeIsDrawnOverTheCannonAndBarrel)
+// One pass: the pending ticks move the ant before anything is drawn; then the ant covers the
+// cannon and the barrel, and the cross covers the ant.
+TEST_F(SceneDrawing, PassMovesTheAntThenDrawsItOverTheCannonAndTheCrossOverIt)
 {
-    mouse_x = 600;
-    mouse_y = 450;
-    draw_bg(frame);
-    draw_cannon_shaft(frame);
-    draw_ant(frame, 10, 0);
+    scene_state s;
+    s.ant_x = 13;
+    ticks = 3;
+    mouse_x = 18; // on the pivot row, so the barrel lies flat under the ant's legs
+    mouse_y = 399;
+    scene_pass(frame, s);
+    EXPECT_EQ(s.ant_x, 10);
+    EXPECT_EQ(ticks.load(), 0);
+
+    draw_bg(expected);
+    draw_cannon_shaft(expected);
+    draw_ant(expected, 10, 0);
+    draw_mouse_cursor(expected);
+    EXPECT_EQ(first_difference(frame, expected), "");
     EXPECT_EQ(pixel_rgb(frame, 10, 392), WHITE) << "head over the cannon body";
     EXPECT_EQ(pixel_rgb(frame, 15, 396), WHITE) << "leg over the barrel";
-    EXPECT_EQ(pixel_rgb(frame, 15, 399), WHITE) << "foot over the barrel";
+    EXPECT_EQ(pixel_rgb(frame, 18, 394), BLACK) << "cross over the body";
+    EXPECT_EQ(pixel_rgb(frame, 15, 399), BLACK) << "cross over a foot";
+}
+
+// The leg picture each pass draws: the switch counted in pass 11 is first drawn in pass 12, the
+// one counted in pass 22 in pass 23.
+TEST_F(SceneDrawing, PassDrawsALegSwitchInTheNextPass)
+{
+    scene_state s;
+    s.ant_x = 300;
+    mouse_x = 600;
+    mouse_y = 100;
+    for (int pass = 1; pass <= 23; pass++) {
+        scene_pass(frame, s);
+        int drawn = pixel_rgb(frame, 305, 399) == WHITE ? 0 : pixel_rgb(frame, 304, 399) == WHITE ? 1 : -1;
+        ASSERT_EQ(drawn, pass <= 11 || pass == 23 ? 0 : 1) << "pass " << pass;
+    }
 }
 
 // A mouse position and the number of cross pixels inside the bitmap.
