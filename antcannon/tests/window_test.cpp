@@ -1,6 +1,6 @@
 // The real antcannon program in a private X server: the whole window against the scene drawn
 // headlessly by the program's own drawing functions, the pace of the ant and of its legs, the keys
-// and buttons that do not end it, Escape, and no display.
+// and buttons that do not end it, the close button ignored, Escape, and no display.
 
 #include <gtest/gtest.h>
 
@@ -257,6 +257,15 @@ TEST_F(AntcannonWindow, OtherKeysAndTheMouseButtonDoNotEndIt)
     mouse_button(x.display(), 1, true);
     mouse_button(x.display(), 1, false);
     EXPECT_FALSE(game().wait_exit(1500));
+}
+
+// The program sets no close-button handler: the window's close request leaves it running, and
+// Escape still ends it.
+TEST_F(AntcannonWindow, CloseButtonDoesNotEndIt)
+{
+    press_close_button(x.display(), win);
+    EXPECT_FALSE(game().wait_exit(1500)) << "the close request ended the program";
+    end_with_escape();
 }
 
 TEST(AntcannonNoDisplay, PrintsOneLineAndExits1)
