@@ -86,8 +86,8 @@ TEST_F(SceneDrawing, BackgroundPaintsEveryPixelSkyHorizonAndGroundRowByRow)
             Rgb want = y < 400 ? sky(y) : y == 400 ? BLACK : ground(y);
             ASSERT_EQ(pixel_rgb(frame, x, y), want) << "at (" << x << ", " << y << ")";
         }
-    EXPECT_EQ(sky(0), (Rgb{0, 0, 50}));
-    EXPECT_EQ(sky(399), (Rgb{133, 133, 183}));
+    EXPECT_EQ(pixel_rgb(frame, 639, 0), (Rgb{0, 0, 50}));
+    EXPECT_EQ(pixel_rgb(frame, 639, 399), (Rgb{133, 133, 183}));
     EXPECT_EQ(pixel_rgb(frame, 639, 2), pixel_rgb(frame, 639, 0)) << "each shade covers three rows";
     EXPECT_NE(pixel_rgb(frame, 639, 3), pixel_rgb(frame, 639, 2));
     EXPECT_EQ(pixel_rgb(frame, 639, 401), (Rgb{50, 228, 50}));
