@@ -59,10 +59,13 @@ void draw_ant(BITMAP *bmp, int x, int phase)
         line(bmp, x + LEG_FOOT_DX[phase][leg], bl, x + LEG_TOP_DX[leg], LEG_TOP_ROW, white);
 }
 
-// An 11-pixel black cross; the mouse position is read afresh for each line.
+// An 11-pixel black cross; the mouse position is read once for each line, afresh for the second.
 void draw_mouse_cursor(BITMAP *bmp)
 {
     int black = makecol(0, 0, 0);
-    line(bmp, mouse_x - CROSS_ARM, mouse_y, mouse_x + CROSS_ARM, mouse_y, black);
-    line(bmp, mouse_x, mouse_y - CROSS_ARM, mouse_x, mouse_y + CROSS_ARM, black);
+    int x = mouse_x, y = mouse_y;
+    line(bmp, x - CROSS_ARM, y, x + CROSS_ARM, y, black);
+    x = mouse_x;
+    y = mouse_y;
+    line(bmp, x, y - CROSS_ARM, x, y + CROSS_ARM, black);
 }

@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "antcannon_draw.h"
+#include "antcannon_pass.h"
 #include "antcannon_rules.h"
 #include "arcade_random.h"
 #include "startup_failure.h"
@@ -27,12 +27,7 @@ void main_loop()
 {
     scene_state s;
     while (s.running) {
-        work_off_ticks(s);
-        draw_bg(buffer);
-        draw_cannon_shaft(buffer);
-        draw_ant(buffer, s.ant_x, s.leg_phase);
-        count_pass(s);
-        draw_mouse_cursor(buffer);
+        scene_pass(buffer, s);
         swapBuffers();
         while (ticks.load() <= 0)
             rest(1);

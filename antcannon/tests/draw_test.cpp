@@ -1,10 +1,14 @@
 // The scene's pictures drawn into memory bitmaps and read back pixel by pixel.
 
+#include <atomic>
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "antcannon_draw.h"
+#include "antcannon_pass.h"
+#include "antcannon_rules.h"
 #include "headless.h"
 
 namespace {
@@ -65,6 +69,7 @@ protected:
     {
         mouse_x = saved_x;
         mouse_y = saved_y;
+        ticks = 0;
     }
     int white() const { return makecol(255, 255, 255); }
     int black() const { return makecol(0, 0, 0); }
@@ -81,8 +86,8 @@ TEST_F(SceneDrawing, BackgroundPaintsEveryPixelSkyHorizonAndGroundRowByRow)
             Rgb want = y < 400 ? sky(y) : y == 400 ? BLACK : ground(y);
             ASSERT_EQ(pixel_rgb(frame, x, y), want) << "at (" << x << ", " << y << ")";
         }
-    EXPECT_EQ(sky(0), (Rgb{0, 0, 50}));
-    EXPECT_EQ(sky(399), (Rgb{133, 133, 183}));
+    EXPECT_EQ(pixel_rgb(frame, 639, 0), (Rgb{0, 0, 50}));
+    EXPECT_EQ(pixel_rgb(frame, 639, 399), (Rgb{133, 133, 183}));
     EXPECT_EQ(pixel_rgb(frame, 639, 2), pixel_rgb(frame, 639, 0)) << "each shade covers three rows";
     EXPECT_NE(pixel_rgb(frame, 639, 3), pixel_rgb(frame, 639, 2));
     EXPECT_EQ(pixel_rgb(frame, 639, 401), (Rgb{50, 228, 50}));
@@ -248,16 +253,43 @@ TEST_F(SceneDrawing, AntAt650IsWhollyOffScreenAndAt0HasHalfAHead)
     EXPECT_LT(kept, count_rgb(expected, WHITE)) << "the left half of the head is cut off";
 }
 
-TEST_F(SceneDrawing, AntNearTheLeftEdgeIsDrawnOverTheCannonAndBarrel)
+// One pass: the pending ticks move the ant before anything is drawn; then the ant covers the
+// cannon and the barrel, and the cross covers the ant.
+TEST_F(SceneDrawing, PassMovesTheAntThenDrawsItOverTheCannonAndTheCrossOverIt)
 {
-    mouse_x = 600;
-    mouse_y = 450;
-    draw_bg(frame);
-    draw_cannon_shaft(frame);
-    draw_ant(frame, 10, 0);
+    scene_state s;
+    s.ant_x = 13;
+    ticks = 3;
+    mouse_x = 18; // on the pivot row, so the barrel lies flat under the ant's legs
+    mouse_y = 399;
+    scene_pass(frame, s);
+    EXPECT_EQ(s.ant_x, 10);
+    EXPECT_EQ(ticks.load(), 0);
+
+    draw_bg(expected);
+    draw_cannon_shaft(expected);
+    draw_ant(expected, 10, 0);
+    draw_mouse_cursor(expected);
+    EXPECT_EQ(first_difference(frame, expected), "");
     EXPECT_EQ(pixel_rgb(frame, 10, 392), WHITE) << "head over the cannon body";
     EXPECT_EQ(pixel_rgb(frame, 15, 396), WHITE) << "leg over the barrel";
-    EXPECT_EQ(pixel_rgb(frame, 15, 399), WHITE) << "foot over the barrel";
+    EXPECT_EQ(pixel_rgb(frame, 18, 394), BLACK) << "cross over the body";
+    EXPECT_EQ(pixel_rgb(frame, 15, 399), BLACK) << "cross over a foot";
+}
+
+// The leg picture each pass draws: the switch counted in pass 11 is first drawn in pass 12, the
+// one counted in pass 22 in pass 23.
+TEST_F(SceneDrawing, PassDrawsALegSwitchInTheNextPass)
+{
+    scene_state s;
+    s.ant_x = 300;
+    mouse_x = 600;
+    mouse_y = 100;
+    for (int pass = 1; pass <= 23; pass++) {
+        scene_pass(frame, s);
+        int drawn = pixel_rgb(frame, 305, 399) == WHITE ? 0 : pixel_rgb(frame, 304, 399) == WHITE ? 1 : -1;
+        ASSERT_EQ(drawn, pass <= 11 || pass == 23 ? 0 : 1) << "pass " << pass;
+    }
 }
 
 // A mouse position and the number of cross pixels inside the bitmap.
@@ -284,6 +316,47 @@ TEST_F(SceneDrawing, CrossIsElevenPixelsEachWayAtTheMouse)
             }
         }
     }
+}
+
+// With the mouse moving while the cross is drawn, each line still has one position: it is 11
+// pixels long and centred on a place the mouse really was.
+TEST_F(SceneDrawing, EachCrossLineReadsTheMouseOnce)
+{
+    const int places[2] = {10, 30};
+    TestBitmap small{41, 41};
+    mouse_x = places[0];
+    mouse_y = places[0];
+    std::atomic<bool> done{false};
+    std::thread mover([&] {
+        for (unsigned i = 0; !done; i++) {
+            mouse_x = places[i & 1];
+            mouse_y = places[(i >> 1) & 1];
+        }
+    });
+    // True when the run of 11 pixels centred at (x, y) along (dx, dy) is all black.
+    auto arm_black = [&](int x, int y, int dx, int dy) {
+        for (int d = -5; d <= 5; d++)
+            if (pixel_rgb(small, x + d * dx, y + d * dy) != BLACK)
+                return false;
+        return true;
+    };
+    int failures = 0;
+    for (int round = 0; round < 3000 && failures == 0; round++) {
+        clear_to_color(small, white());
+        draw_mouse_cursor(small);
+        int blacks = count_rgb(small, BLACK);
+        bool across = false, upright = false;
+        for (int x : places)
+            for (int y : places) {
+                across = across || arm_black(x, y, 1, 0);
+                upright = upright || arm_black(x, y, 0, 1);
+            }
+        if (!across || !upright || blacks < 21 || blacks > 22)
+            failures++;
+    }
+    done = true;
+    mover.join();
+    EXPECT_EQ(failures, 0) << "a line was drawn from a mouse position read part-way through";
 }
 
 } // namespace

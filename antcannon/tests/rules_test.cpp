@@ -110,26 +110,18 @@ TEST_F(SceneRules, TicksCountedWhileWorkingOffAreNeverLost)
     EXPECT_EQ(s.ant_x, 650 - total % 651) << "every tick counted moved the ant exactly once";
 }
 
-TEST_F(SceneRules, LegPictureSwitchesAfterEvery11Passes)
-{
-    for (int pass = 1; pass <= 45; pass++) {
-        count_pass(s);
-        int expected = (pass / 11) % 2;
-        ASSERT_EQ(s.leg_phase, expected) << "after pass " << pass;
-        ASSERT_EQ(s.phase_frames, pass % 11) << "after pass " << pass;
-    }
-}
-
-TEST_F(SceneRules, LegPictureAfterPasses11_22_33)
+TEST_F(SceneRules, LegPictureSwitchesAfterPasses11_22_33)
 {
     const struct {
-        int passes, phase;
-    } cases[] = {{10, 0}, {11, 1}, {21, 1}, {22, 0}, {33, 1}, {34, 1}};
+        int passes, phase, phase_frames;
+    } cases[] = {{1, 0, 1},  {10, 0, 10}, {11, 1, 0}, {12, 1, 1},
+                 {21, 1, 10}, {22, 0, 0},  {33, 1, 0}, {34, 1, 1}};
+    int passes = 0;
     for (const auto &c : cases) {
-        scene_state st;
-        for (int i = 0; i < c.passes; i++)
-            count_pass(st);
-        EXPECT_EQ(st.leg_phase, c.phase) << "after " << c.passes << " passes";
+        for (; passes < c.passes; passes++)
+            count_pass(s);
+        EXPECT_EQ(s.leg_phase, c.phase) << "after " << c.passes << " passes";
+        EXPECT_EQ(s.phase_frames, c.phase_frames) << "after " << c.passes << " passes";
     }
 }
 

@@ -1,5 +1,6 @@
 // The real antcannon program in a private X server: the whole window against the scene drawn
-// headlessly by the program's own drawing functions, the ant's pace, Escape, and no display.
+// headlessly by the program's own drawing functions, the pace of the ant and of its legs, the keys
+// and buttons that do not end it, the close button ignored, Escape, and no display.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@
 #include "antcannon_rules.h"
 #include "headless.h"
 #include "xwindow.h"
+
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -33,6 +36,29 @@ int leftmost_ant_column(const WindowShot &shot)
         for (int y = 385; y <= 400; y++)
             if (shot.at(x, y) == WHITE)
                 return x;
+    return -1;
+}
+
+// The leg picture the window shows, read from the ant's feet on row 399 alone: 0 or 1, or -1
+// when the row does not hold exactly one ant's four feet.
+int leg_picture_on_the_feet_row(Display *dpy, Window win)
+{
+    XImage *img = XGetImage(dpy, win, 0, bl, 640, 1, AllPlanes, ZPixmap);
+    if (!img)
+        return -1;
+    const unsigned long white = img->red_mask | img->green_mask | img->blue_mask;
+    std::vector<int> feet;
+    for (int x = 0; x < 640; x++)
+        if ((XGetPixel(img, x, 0) & white) == white)
+            feet.push_back(x);
+    XDestroyImage(img);
+    if (feet.size() != 4)
+        return -1;
+    const std::vector<int> gaps{feet[1] - feet[0], feet[2] - feet[0], feet[3] - feet[0]};
+    if (gaps == std::vector<int>{2, 5, 7})
+        return 0;
+    if (gaps == std::vector<int>{4, 5, 9})
+        return 1;
     return -1;
 }
 
@@ -195,6 +221,29 @@ TEST_F(AntcannonWindow, AntWalksLeftAbout71_6PixelsASecondWithBothLegPictures)
     EXPECT_TRUE(seen_phase[0] && seen_phase[1]) << "both leg pictures are shown in turn";
 }
 
+// Each pass waits for a tick, so the legs, which switch every 11 passes, change at most about 6.5
+// times a second; a loop that did not wait would switch them many times faster.
+TEST_F(AntcannonWindow, LegsChangeNoFasterThanTheTickAllows)
+{
+    place_pointer(x.display(), win, 320, 100);
+    const double span = 3.0;
+    int samples = 0, changes = 0, last = -1;
+    const double start = now_s();
+    while (now_s() - start < span) {
+        pause_ms(1); // leaves the server and the program room to run
+        int phase = leg_picture_on_the_feet_row(x.display(), win);
+        if (phase < 0)
+            continue; // the ant is off screen, or the row was caught mid-update
+        samples++;
+        changes += last >= 0 && phase != last;
+        last = phase;
+    }
+    const double elapsed = now_s() - start;
+    ASSERT_GE(samples, 50) << "too few readings of the ant's feet";
+    EXPECT_LT(changes / elapsed, 15.0) << changes << " leg changes in " << elapsed << " s, " << samples
+                                        << " readings";
+}
+
 TEST_F(AntcannonWindow, EscapeEndsWithStatus0)
 {
     ASSERT_TRUE(game().running());
@@ -208,6 +257,15 @@ TEST_F(AntcannonWindow, OtherKeysAndTheMouseButtonDoNotEndIt)
     mouse_button(x.display(), 1, true);
     mouse_button(x.display(), 1, false);
     EXPECT_FALSE(game().wait_exit(1500));
+}
+
+// The program sets no close-button handler: the window's close request leaves it running, and
+// Escape still ends it.
+TEST_F(AntcannonWindow, CloseButtonDoesNotEndIt)
+{
+    press_close_button(x.display(), win);
+    EXPECT_FALSE(game().wait_exit(1500)) << "the close request ended the program";
+    end_with_escape();
 }
 
 TEST(AntcannonNoDisplay, PrintsOneLineAndExits1)
