@@ -11,7 +11,7 @@ catch_up_end catch_up(std::atomic<int> &pending, const std::function<bool()> &st
         if (key[KEY_ESC])
             return catch_up_end::escape;
         if (done == MAX_STEPS_PER_PASS) {
-            pending.store(0);
+            pending.exchange(0); // one read-modify-write, like every other change to the count
             break;
         }
         pending.fetch_sub(1);
