@@ -1,5 +1,6 @@
 // The linear contact scan against the straightforward walk: two copies of a field run side by side
-// with the same keys and the same random numbers, and must agree after every step.
+// with the same keys and the same random numbers, and must agree after every step, down to how
+// many numbers each drew.
 
 #include <cstdio>
 #include <random>
@@ -129,16 +130,22 @@ std::pair<int, int> run_side_by_side(std::mt19937 &rng, int steps, const key_scr
         arcade_srand(step_seed);
         int rocks_before = rock_count();
         bool scan_goes_on = logic();
+        int scan_next = arcade_rand();
         int rocks_after = rock_count();
         swap_in(scan);
 
         swap_in(walk);
         arcade_srand(step_seed);
         bool walk_goes_on = logic_walk();
+        int walk_next = arcade_rand();
         swap_in(walk);
 
         if (scan_goes_on != walk_goes_on) {
             ADD_FAILURE() << "step " << step << ": scan " << scan_goes_on << ", walk " << walk_goes_on;
+            return {hits, splits};
+        }
+        if (scan_next != walk_next) {
+            ADD_FAILURE() << "step " << step << ": the two walks drew different counts of random numbers";
             return {hits, splits};
         }
         if (!scan_goes_on) {
