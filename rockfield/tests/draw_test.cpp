@@ -17,8 +17,14 @@ Rgb pastel(float h)
     return Rgb{getr16(c), getg16(c), getb16(c)};
 }
 
+// Starts Allegro when built, so a fixture's bitmaps can be made after it.
+struct AllegroStarted {
+    AllegroStarted() { headless_allegro(16); }
+};
+
 class Drawing : public Field {
 protected:
+    AllegroStarted started;
     TestBitmap back{640, 480, 16};
 };
 
