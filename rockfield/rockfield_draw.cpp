@@ -18,12 +18,17 @@ const int HIT_TEXT_X = 30;
 const int HIT_TEXT_Y = 26;
 const int OWN_COLOUR = -1;
 
-// The record's pastel colour from the phase and its own offset.
+// The phase plus the record's own offset, as it is.
+float record_hue(const rock &r)
+{
+    return static_cast<float>(static_cast<double>(hue) + r.hue_offset);
+}
+
+// The record's pastel colour from its hue.
 int record_colour(const rock &r)
 {
-    float h = static_cast<float>(static_cast<double>(hue) + r.hue_offset);
     int red, green, blue;
-    hsv_to_rgb(h, SATURATION, VALUE, &red, &green, &blue);
+    hsv_to_rgb(record_hue(r), SATURATION, VALUE, &red, &green, &blue);
     return makecol(red, green, blue);
 }
 

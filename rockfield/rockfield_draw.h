@@ -5,8 +5,11 @@ struct BITMAP;
 
 struct rock;
 
-// The colour of a record in the bitmap's colour depth: hue plus its offset (not brought back
-// under 360), saturation 0.5, value 1.0.
+// The hue of a record in degrees: the phase plus its offset, summed in double and not brought
+// back under 360.
+float record_hue(const rock &r);
+
+// The colour of a record in the bitmap's colour depth: its hue, saturation 0.5, value 1.0.
 int record_colour(const rock &r);
 
 // Paints every record as a filled disc, the craft first, later records on top; clears nothing,

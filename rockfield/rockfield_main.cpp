@@ -1,5 +1,5 @@
-// The rock-field program: start-up, a new field after every hit, and the busy main loop that runs
-// one field step per timer tick and draws a frame on every pass.
+// The rock-field program: start-up, the tick timer, and what the busy loop of fields
+// (play_fields) calls: a new field with its timer, the field step, and a frame on the screen.
 
 #include <allegro.h>
 
@@ -55,23 +55,25 @@ static void show_hit_on_screen()
     rest(HIT_PAUSE_MS);
 }
 
-// Runs passes of the main loop until Escape (returns false) or a hit (returns true).
-static bool run_field(BITMAP *back)
+// Builds a new field and starts the tick timer for it.
+static void start_field()
 {
-    for (;;) {
-        if (key[KEY_ESC])
-            return false;
-        switch (catch_up(ticks, logic)) {
-        case catch_up_end::escape:
-            return false;
-        case catch_up_end::hit:
-            return true;
-        case catch_up_end::caught_up:
-            break;
-        }
-        draw(back);
-        blit(back, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
-    }
+    init();
+    if (install_int_ex(upd_timer, TICK_PERIOD) != 0)
+        startup_failure(PROGRAM, "cannot install the tick timer");
+}
+
+// Stops the tick timer after a hit.
+static void stop_timer()
+{
+    remove_int(upd_timer);
+}
+
+// Draws the field into the back buffer and copies it to the screen.
+static void show_frame(BITMAP *back)
+{
+    draw(back);
+    blit(back, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
 }
 
 // Plays field after field until Escape; returns 0.
@@ -80,15 +82,7 @@ int main()
     BITMAP *back = start_up();
     LOCK_FUNCTION(upd_timer);
     show_hit = show_hit_on_screen;
-    for (;;) {
-        init();
-        if (install_int_ex(upd_timer, TICK_PERIOD) != 0)
-            startup_failure(PROGRAM, "cannot install the tick timer");
-        if (!run_field(back))
-            break;
-        remove_int(upd_timer);
-        clear_bitmap(back);
-    }
+    play_fields(ticks, back, {start_field, logic, stop_timer, show_frame});
     destroy_bitmap(back);
     return 0;
 }

@@ -1,4 +1,4 @@
-// The rock-field frame's catch-up of pending ticks.
+// The rock-field frame's pacing: the catch-up of pending ticks and the loop of fields.
 
 #include "rockfield_pace.h"
 
@@ -11,7 +11,7 @@ catch_up_end catch_up(std::atomic<int> &pending, const std::function<bool()> &st
         if (key[KEY_ESC])
             return catch_up_end::escape;
         if (done == MAX_STEPS_PER_PASS) {
-            pending.store(0);
+            pending.exchange(0); // one read-modify-write, like every other change to the count
             break;
         }
         pending.fetch_sub(1);
@@ -19,4 +19,35 @@ catch_up_end catch_up(std::atomic<int> &pending, const std::function<bool()> &st
             return catch_up_end::hit;
     }
     return catch_up_end::caught_up;
+}
+
+// Runs passes of one field until Escape (returns false) or a hit (returns true).
+static bool play_field(std::atomic<int> &ticks, BITMAP *back, const field_calls &calls)
+{
+    for (;;) {
+        if (key[KEY_ESC])
+            return false;
+        switch (catch_up(ticks, calls.step)) {
+        case catch_up_end::escape:
+            return false;
+        case catch_up_end::hit:
+            return true;
+        case catch_up_end::caught_up:
+            break;
+        }
+        calls.show(back);
+    }
+}
+
+// Starts a field, plays it, and after a hit stops the timer and clears the back buffer for the
+// next; returns on Escape.
+void play_fields(std::atomic<int> &ticks, BITMAP *back, const field_calls &calls)
+{
+    for (;;) {
+        calls.start_field();
+        if (!play_field(ticks, back, calls))
+            return;
+        calls.stop_timer();
+        clear_bitmap(back);
+    }
 }

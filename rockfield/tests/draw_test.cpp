@@ -17,8 +17,14 @@ Rgb pastel(float h)
     return Rgb{getr16(c), getg16(c), getb16(c)};
 }
 
+// Starts Allegro when built, so a fixture's bitmaps can be made after it.
+struct AllegroStarted {
+    AllegroStarted() { headless_allegro(16); }
+};
+
 class Drawing : public Field {
 protected:
+    AllegroStarted started;
     TestBitmap back{640, 480, 16};
 };
 
@@ -42,15 +48,28 @@ TEST_F(Drawing, TheCraftIsADiscOnItsTruncatedCentreInThePhaseColour)
 struct hue_case {
     float phase;
     double offset;
-    float seen_as;
+    float hue_sum; // the hue handed to the colour conversion
+    float seen_as; // a hue under 360 with the same colour
 };
 
-const hue_case HUE_CASES[] = {{0, 0, 0}, {100, 20, 120}, {300, 100, 40}, {358, 360, 358}, {180, 300, 120}};
+const hue_case HUE_CASES[] = {
+    {0, 0, 0, 0}, {100, 20, 120, 120}, {300, 100, 400, 40}, {358, 360, 718, 358}, {180, 300, 480, 120},
+    {358, 0.25, 358.25f, 358.25f},
+};
 
-TEST_F(Drawing, ARecordsHueIsThePhasePlusItsOffsetPassedOnAsItIs)
+TEST_F(Drawing, ARecordsHueIsThePhasePlusItsOffsetNotBroughtBackUnder360)
 {
     for (const hue_case &c : HUE_CASES) {
-        SCOPED_TRACE(c.phase + c.offset);
+        SCOPED_TRACE(c.hue_sum);
+        hue = c.phase;
+        EXPECT_EQ(record_hue(rock_at(0, 0, 10, 0, 0, c.offset)), c.hue_sum);
+    }
+}
+
+TEST_F(Drawing, ARecordsColourIsThatOfItsHueWrappedIntoOneTurn)
+{
+    for (const hue_case &c : HUE_CASES) {
+        SCOPED_TRACE(c.hue_sum);
         hue = c.phase;
         place({craft_at(20, 20), rock_at(300, 200, 10, 0, 0, c.offset)});
         draw(back);

@@ -304,6 +304,9 @@ const split_case SPLIT_CASES[] = {
     {"shot first, the rock right after it",
      {craft_at(20, 20), shot_at(400, 300), rock_at(420, 300, 32, 1.0, 0, 77.5), rock_at(100, 400, 32, 1.0)},
      2, false, {0, 3}, {20, 101}},
+    {"shot first, the rock further on: the walk goes on at the record in between",
+     {craft_at(20, 20), shot_at(400, 300), rock_at(100, 400, 32, 1.0), rock_at(420, 300, 32, 1.0, 0, 77.5)},
+     3, false, {0, 2}, {20, 101}},
 };
 
 TEST_F(Field, ASplitMakesTwoFragmentsRemovesBothAndTheWalkGoesOn)

@@ -1,6 +1,8 @@
 // The linear contact scan against the straightforward walk: two copies of a field run side by side
-// with the same keys and the same random numbers, and must agree after every step.
+// with the same keys and the same random numbers, and must agree after every step, down to how
+// many numbers each drew.
 
+#include <cmath>
 #include <cstdio>
 #include <random>
 #include <sstream>
@@ -69,8 +71,29 @@ std::string difference(const game_state &a, const game_state &b)
     return out.str();
 }
 
+// Appends a rock with a craft record at its edge and a shot on it after it, in either order: the
+// rock meets both in its own scan, and whichever comes first in list order decides between a hit
+// and a split that leaves the craft record untouched.
+void rock_between_craft_and_shot(std::mt19937 &rng)
+{
+    std::uniform_real_distribution<double> x(0, 640), y(0, 480), turn(0, 6.3), unit(0, 1);
+    double cx = x(rng), cy = y(rng);
+    int radius = 6 + static_cast<int>(rng() % 11);
+    rocks.push_back(rock_at(cx, cy, radius, unit(rng), turn(rng), unit(rng) * 360));
+    // Within the rock's reach after it moves (at most 1 px), beyond its fragments' reach.
+    double craft_way = turn(rng), shot_way = turn(rng), reach = CRAFT_RADIUS + 0.75 * radius;
+    rock craft = craft_at(cx + reach * std::cos(craft_way), cy + reach * std::sin(craft_way));
+    rock shot = shot_at(cx + radius / 2.0 * std::cos(shot_way), cy + radius / 2.0 * std::sin(shot_way),
+                        5 + unit(rng) * 3, 1 + static_cast<int>(rng() % 30));
+    shot.angle = turn(rng);
+    bool craft_first = rng() % 2;
+    rocks.push_back(craft_first ? craft : shot);
+    rocks.push_back(craft_first ? shot : craft);
+}
+
 // Builds a crowded field: the craft, then rocks of every size and shots of every age in random
-// order; now and then a second craft further down the list.
+// order; now and then a second craft further down the list, or a rock followed by a craft record
+// and a shot that both touch it.
 void crowded_field(std::mt19937 &rng)
 {
     std::uniform_real_distribution<double> x(0, 640), y(0, 480), turn(0, 6.3), unit(0, 1);
@@ -83,12 +106,14 @@ void crowded_field(std::mt19937 &rng)
         if (kind < 0.7)
             rocks.push_back(rock_at(x(rng), y(rng), static_cast<int>(rng() % 17), unit(rng) * 4, turn(rng),
                                     unit(rng) * 360));
-        else if (kind < 0.97) {
+        else if (kind < 0.95) {
             rock s = shot_at(x(rng), y(rng), 5 + unit(rng) * 3, 1 + static_cast<int>(rng() % 30));
             s.angle = turn(rng);
             rocks.push_back(s);
-        } else
+        } else if (kind < 0.98)
             rocks.push_back(craft_at(x(rng), y(rng)));
+        else
+            rock_between_craft_and_shot(rng);
     }
     tts = static_cast<int>(rng() % 12) - 2;
 }
@@ -129,16 +154,22 @@ std::pair<int, int> run_side_by_side(std::mt19937 &rng, int steps, const key_scr
         arcade_srand(step_seed);
         int rocks_before = rock_count();
         bool scan_goes_on = logic();
+        int scan_next = arcade_rand();
         int rocks_after = rock_count();
         swap_in(scan);
 
         swap_in(walk);
         arcade_srand(step_seed);
         bool walk_goes_on = logic_walk();
+        int walk_next = arcade_rand();
         swap_in(walk);
 
         if (scan_goes_on != walk_goes_on) {
             ADD_FAILURE() << "step " << step << ": scan " << scan_goes_on << ", walk " << walk_goes_on;
+            return {hits, splits};
+        }
+        if (scan_next != walk_next) {
+            ADD_FAILURE() << "step " << step << ": the two walks drew different counts of random numbers";
             return {hits, splits};
         }
         if (!scan_goes_on) {
@@ -187,8 +218,8 @@ TEST_F(ScanEquivalence, GameFieldsWithAShootingPlayer)
 TEST_F(ScanEquivalence, CrowdedFieldsWithShotsAndRocksInAnyOrder)
 {
     std::mt19937 rng(31337);
-    auto [hit_count, split_count] = run_side_by_side(rng, 10000, {0.5, 0.3, 0.3, 0.3, 0.3}, crowded_field);
-    EXPECT_GT(hit_count, 100);
+    auto [hit_count, split_count] = run_side_by_side(rng, 20000, {0.5, 0.3, 0.3, 0.3, 0.3}, crowded_field);
+    EXPECT_GT(hit_count, 300);
     EXPECT_GT(split_count, 500);
     std::printf("%d hits, %d splits\n", hit_count, split_count);
 }
