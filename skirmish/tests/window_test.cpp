@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <climits>
+#include <cstdio>
 #include <string>
 
 #include "headless.h"
@@ -103,8 +104,11 @@ TEST_F(ArenaWindow, WalledPlayerMovesAtTheFixedPaceAndStopsAtColumn640)
     });
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - pressed).count();
     RecordProperty("seconds_to_wall", std::to_string(seconds));
+    std::printf("seconds to the wall: %.3f\n", seconds);
     EXPECT_EQ(green_box(at_wall).x0, 630) << "the centre reached column 640";
-    EXPECT_GT(seconds, 0.6) << "the player crossed half the arena too fast for the fixed pace";
+    // A loaded machine may run late, never early: the slow side of the band is generous.
+    EXPECT_GE(seconds, 0.9) << "the player crossed half the arena too fast for the fixed pace";
+    EXPECT_LE(seconds, 5.0) << "the player crossed half the arena too slowly for the fixed pace";
     pause_ms(500);
     Box still = green_box(grab(x.display(), win));
     EXPECT_EQ(still.x0, 630) << "the centre stops at column 640";
