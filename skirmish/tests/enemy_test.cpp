@@ -64,6 +64,39 @@ TEST_F(ArenaTest, TurnsAboutOnlyBeyondAWall)
     }
 }
 
+// The place that one step along `heading` takes to `wall` on the given axis, exactly.
+float landing_on(double wall, int heading, bool along_x)
+{
+    double c, s;
+    unit_vector(heading, &c, &s);
+    return static_cast<float>(wall - ENEMY_SPEED * (along_x ? c : s));
+}
+
+struct WallLandingCase {
+    const char *name;
+    int heading;
+    bool along_x;
+    double wall;
+};
+
+TEST_F(ArenaTest, LandingExactlyOnAWallDoesNotTurnTheNextStepBeyondDoes)
+{
+    // Headings 72 and 136 have steps towards 0 that a float start cancels exactly.
+    const WallLandingCase cases[] = {
+        {"right wall", 0, true, 640}, {"left wall", 72, true, 0},
+        {"bottom wall", 64, false, 480}, {"top wall", 136, false, 0},
+    };
+    for (const WallLandingCase &c : cases) {
+        float start = landing_on(c.wall, c.heading, c.along_x);
+        Enemy *e = enemy_at(c.along_x ? start : 300.0f, c.along_x ? 200.0f : start, c.heading);
+        e->act();
+        ASSERT_EQ(c.along_x ? e->x : e->y, static_cast<float>(c.wall)) << c.name << ": lands on the wall";
+        EXPECT_EQ(e->heading, c.heading) << c.name << ": on the wall is not beyond it";
+        e->act();
+        EXPECT_EQ(e->heading, (c.heading + 128) % 256) << c.name << ": beyond the wall turns";
+    }
+}
+
 TEST_F(ArenaTest, TurnedEnemyComesBackInsideInsteadOfStickingToTheWall)
 {
     // Heading left from column 0: one step out, turn, and the step back rounds to a hair below 0.
