@@ -152,15 +152,21 @@ TEST_F(ArenaTest, FirstShotOnPass201ThenEvery1001)
     EXPECT_FALSE(p->friendly);
 }
 
-TEST_F(ArenaTest, ShotStartsAtTheCentreCutToWholePixels)
+TEST_F(ArenaTest, ShotStartsAtTheCentreCutTowardsZero)
 {
-    Enemy *e = enemy_at(100.9f, 50.7f, 64);
-    e->cooldown = 0;
-    e->act();
-    ASSERT_EQ(Projectile::projectiles.size(), 1u);
-    EXPECT_EQ(Projectile::projectiles[0]->x, 100.0f);
-    EXPECT_EQ(Projectile::projectiles[0]->y, 50.0f);
-    EXPECT_EQ(e->cooldown, 1000);
+    // Heading down, the enemy first steps 0.15 down: to (100.9, 50.85) and to (-3.7, -2.05).
+    const float starts[][2] = {{100.9f, 50.7f}, {-3.7f, -2.2f}};
+    const float shot_at[][2] = {{100.0f, 50.0f}, {-3.0f, -2.0f}};
+    for (int i = 0; i < 2; i++) {
+        reset_arena();
+        Enemy *e = enemy_at(starts[i][0], starts[i][1], 64);
+        e->cooldown = 0;
+        e->act();
+        ASSERT_EQ(Projectile::projectiles.size(), 1u);
+        EXPECT_EQ(Projectile::projectiles[0]->x, shot_at[i][0]);
+        EXPECT_EQ(Projectile::projectiles[0]->y, shot_at[i][1]);
+        EXPECT_EQ(e->cooldown, 1000);
+    }
 }
 
 TEST_F(ArenaTest, AimErrorDrawsXThenYAndCancellingErrorsAimRight)
