@@ -21,17 +21,31 @@ TEST_F(ArenaTest, ANewEnemyIsListedLastWithARandomHeadingAndCooldown200)
     EXPECT_EQ(e->cooldown, 200);
 }
 
-TEST_F(ArenaTest, EnemiesDrift015PixelAlongTheHeading)
+struct DriftCase {
+    int heading;
+    float x, y;
+    bool single_differs; // a step computed in single precision would end elsewhere
+};
+
+TEST_F(ArenaTest, EnemiesDrift015PixelAlongTheHeadingInDoublePrecision)
 {
-    const int headings[] = {0, 64, 128, 192, 32, 100};
-    for (int h : headings) {
-        Enemy *e = enemy_at(100.0f, 200.0f, h);
+    const DriftCase cases[] = {
+        {0, 100, 200, false},  {64, 100, 200, false}, {128, 100, 200, false}, {192, 100, 200, false},
+        {32, 100, 200, false}, {100, 100, 200, false}, {31, 100, 200, true},  {33, 200, 100, true},
+    };
+    for (const DriftCase &d : cases) {
+        Enemy *e = enemy_at(d.x, d.y, d.heading);
         e->act();
         double c, s;
-        unit_vector(h, &c, &s);
-        EXPECT_EQ(e->x, static_cast<float>(100.0 + 0.15 * c)) << h;
-        EXPECT_EQ(e->y, static_cast<float>(200.0 + 0.15 * s)) << h;
-        EXPECT_EQ(e->heading, h) << "well inside, no turn";
+        unit_vector(d.heading, &c, &s);
+        EXPECT_EQ(e->x, static_cast<float>(d.x + 0.15 * c)) << d.heading;
+        EXPECT_EQ(e->y, static_cast<float>(d.y + 0.15 * s)) << d.heading;
+        EXPECT_EQ(e->heading, d.heading) << "well inside, no turn";
+        float single_x = d.x + 0.15f * static_cast<float>(c);
+        float single_y = d.y + 0.15f * static_cast<float>(s);
+        if (d.single_differs) {
+            EXPECT_TRUE(single_x != e->x || single_y != e->y) << d.heading;
+        }
     }
     Enemy *right = Enemy::enemies[0];
     EXPECT_EQ(right->x, static_cast<float>(100.0 + 0.15));
