@@ -43,23 +43,18 @@ static void start_up()
         startup_failure(SKIRMISH_PROGRAM, "cannot create the back buffer");
 }
 
-// Runs passes until Escape: each pass is one logic step and one frame; the loop rests while it is
-// ahead of the logic timer.
+// Runs passes until Escape: each pass is one logic step and one frame, at the fixed pace.
 static void play()
 {
-    long long passes_run = 0;
-    for (;;) {
-        if (passes_owed(logic_time.load(), passes_run) == 0) {
-            rest(1);
-            continue;
-        }
-        if (key[KEY_ESC])
-            return;
-        logic_step();
-        draw_frame(buffer);
-        blit(buffer, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
-        passes_run++;
-    }
+    run_paced([] { return logic_time.load(); }, [](int ms) { rest(ms); },
+              [] {
+                  if (key[KEY_ESC])
+                      return false;
+                  logic_step();
+                  draw_frame(buffer);
+                  blit(buffer, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+                  return true;
+              });
 }
 
 // Starts up, builds the opening arena from the unseeded generator, plays, and frees the back buffer.

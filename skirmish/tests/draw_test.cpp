@@ -45,6 +45,24 @@ TEST_F(DrawTest, EnemyIsADarkRedSquareOf21AroundItsCutCentre)
     EXPECT_EQ(pixel_rgb(frame, 100, 61), BLACK);
 }
 
+TEST_F(DrawTest, NegativePlacesAreCutTowardsZero)
+{
+    // Cut towards zero the enemy stands at (-3, -2): columns 0..7 and rows 0..8 of its square show;
+    // rounded down it would stand at (-4, -3).
+    enemy_at(-3.7f, -2.6f, 0)->draw(frame);
+    EXPECT_EQ(count_rgb(frame, DARK_RED), 8 * 9);
+    EXPECT_EQ(pixel_rgb(frame, 7, 8), DARK_RED);
+
+    // The shots' centres (-2, 100) and (100, -2): the discs reach column 3 and row 3.
+    new Projectile(true, -2.5f, 100.0f, 0);
+    new Projectile(true, 100.0f, -2.5f, 0);
+    Projectile::Pdraw(frame);
+    EXPECT_EQ(pixel_rgb(frame, 3, 100), GREEN);
+    EXPECT_EQ(pixel_rgb(frame, 4, 100), BLACK);
+    EXPECT_EQ(pixel_rgb(frame, 100, 3), GREEN);
+    EXPECT_EQ(pixel_rgb(frame, 100, 4), BLACK);
+}
+
 TEST_F(DrawTest, ShotIsADiscOfRadius5GreenForThePlayerRedForEnemies)
 {
     Projectile *mine = new Projectile(true, 200.9f, 100.9f, 0);

@@ -21,17 +21,31 @@ TEST_F(ArenaTest, ANewEnemyIsListedLastWithARandomHeadingAndCooldown200)
     EXPECT_EQ(e->cooldown, 200);
 }
 
-TEST_F(ArenaTest, EnemiesDrift015PixelAlongTheHeading)
+struct DriftCase {
+    int heading;
+    float x, y;
+    bool single_differs; // a step computed in single precision would end elsewhere
+};
+
+TEST_F(ArenaTest, EnemiesDrift015PixelAlongTheHeadingInDoublePrecision)
 {
-    const int headings[] = {0, 64, 128, 192, 32, 100};
-    for (int h : headings) {
-        Enemy *e = enemy_at(100.0f, 200.0f, h);
+    const DriftCase cases[] = {
+        {0, 100, 200, false},  {64, 100, 200, false}, {128, 100, 200, false}, {192, 100, 200, false},
+        {32, 100, 200, false}, {100, 100, 200, false}, {31, 100, 200, true},  {33, 200, 100, true},
+    };
+    for (const DriftCase &d : cases) {
+        Enemy *e = enemy_at(d.x, d.y, d.heading);
         e->act();
         double c, s;
-        unit_vector(h, &c, &s);
-        EXPECT_EQ(e->x, static_cast<float>(100.0 + 0.15 * c)) << h;
-        EXPECT_EQ(e->y, static_cast<float>(200.0 + 0.15 * s)) << h;
-        EXPECT_EQ(e->heading, h) << "well inside, no turn";
+        unit_vector(d.heading, &c, &s);
+        EXPECT_EQ(e->x, static_cast<float>(d.x + 0.15 * c)) << d.heading;
+        EXPECT_EQ(e->y, static_cast<float>(d.y + 0.15 * s)) << d.heading;
+        EXPECT_EQ(e->heading, d.heading) << "well inside, no turn";
+        float single_x = d.x + 0.15f * static_cast<float>(c);
+        float single_y = d.y + 0.15f * static_cast<float>(s);
+        if (d.single_differs) {
+            EXPECT_TRUE(single_x != e->x || single_y != e->y) << d.heading;
+        }
     }
     Enemy *right = Enemy::enemies[0];
     EXPECT_EQ(right->x, static_cast<float>(100.0 + 0.15));
@@ -61,6 +75,39 @@ TEST_F(ArenaTest, TurnsAboutOnlyBeyondAWall)
         Enemy *e = enemy_at(c.x, c.y, c.heading);
         e->act();
         EXPECT_EQ(e->heading, c.heading_after) << c.name;
+    }
+}
+
+// The place that one step along `heading` takes to `wall` on the given axis, exactly.
+float landing_on(double wall, int heading, bool along_x)
+{
+    double c, s;
+    unit_vector(heading, &c, &s);
+    return static_cast<float>(wall - ENEMY_SPEED * (along_x ? c : s));
+}
+
+struct WallLandingCase {
+    const char *name;
+    int heading;
+    bool along_x;
+    double wall;
+};
+
+TEST_F(ArenaTest, LandingExactlyOnAWallDoesNotTurnTheNextStepBeyondDoes)
+{
+    // Headings 72 and 136 have steps towards 0 that a float start cancels exactly.
+    const WallLandingCase cases[] = {
+        {"right wall", 0, true, 640}, {"left wall", 72, true, 0},
+        {"bottom wall", 64, false, 480}, {"top wall", 136, false, 0},
+    };
+    for (const WallLandingCase &c : cases) {
+        float start = landing_on(c.wall, c.heading, c.along_x);
+        Enemy *e = enemy_at(c.along_x ? start : 300.0f, c.along_x ? 200.0f : start, c.heading);
+        e->act();
+        ASSERT_EQ(c.along_x ? e->x : e->y, static_cast<float>(c.wall)) << c.name << ": lands on the wall";
+        EXPECT_EQ(e->heading, c.heading) << c.name << ": on the wall is not beyond it";
+        e->act();
+        EXPECT_EQ(e->heading, (c.heading + 128) % 256) << c.name << ": beyond the wall turns";
     }
 }
 
@@ -119,15 +166,21 @@ TEST_F(ArenaTest, FirstShotOnPass201ThenEvery1001)
     EXPECT_FALSE(p->friendly);
 }
 
-TEST_F(ArenaTest, ShotStartsAtTheCentreCutToWholePixels)
+TEST_F(ArenaTest, ShotStartsAtTheCentreCutTowardsZero)
 {
-    Enemy *e = enemy_at(100.9f, 50.7f, 64);
-    e->cooldown = 0;
-    e->act();
-    ASSERT_EQ(Projectile::projectiles.size(), 1u);
-    EXPECT_EQ(Projectile::projectiles[0]->x, 100.0f);
-    EXPECT_EQ(Projectile::projectiles[0]->y, 50.0f);
-    EXPECT_EQ(e->cooldown, 1000);
+    // Heading down, the enemy first steps 0.15 down: to (100.9, 50.85) and to (-3.7, -2.05).
+    const float starts[][2] = {{100.9f, 50.7f}, {-3.7f, -2.2f}};
+    const float shot_at[][2] = {{100.0f, 50.0f}, {-3.0f, -2.0f}};
+    for (int i = 0; i < 2; i++) {
+        reset_arena();
+        Enemy *e = enemy_at(starts[i][0], starts[i][1], 64);
+        e->cooldown = 0;
+        e->act();
+        ASSERT_EQ(Projectile::projectiles.size(), 1u);
+        EXPECT_EQ(Projectile::projectiles[0]->x, shot_at[i][0]);
+        EXPECT_EQ(Projectile::projectiles[0]->y, shot_at[i][1]);
+        EXPECT_EQ(e->cooldown, 1000);
+    }
 }
 
 TEST_F(ArenaTest, AimErrorDrawsXThenYAndCancellingErrorsAimRight)

@@ -108,6 +108,7 @@ TEST_F(ArenaTest, ShotLeavesTheCentreAtTheAimAngleOfThePointer)
     const AimCase cases[] = {
         {0, 0, 0},     {100, 0, 0},    {0, 100, 64},   {-100, 0, 128}, {0, -100, -64},
         {100, 100, 32}, {-100, 100, 96}, {-100, -100, -96}, {100, -100, -32}, {1, 0, 0},
+        {41, -1, 0},    {-41, 1, 128},   {-1, -41, -64},
     };
     for (const AimCase &c : cases) {
         reset_arena();
@@ -127,15 +128,34 @@ TEST_F(ArenaTest, ShotLeavesTheCentreAtTheAimAngleOfThePointer)
     }
 }
 
-TEST_F(ArenaTest, AimAngleRoundsHalvesUpAndClampsFarDisplacements)
+struct AimAngleCase {
+    double dx, dy;
+    double library; // the library's fixed-point arctangent, in angle units
+    int angle;
+};
+
+TEST_F(ArenaTest, AimAngleRoundsTheLibraryArctangentHalvesUp)
 {
-    // 45 degrees is 32 units; the library's fixed-point answer is rounded to the nearest unit.
-    EXPECT_EQ(aim_angle(1000.0, 1000.0), 32);
-    EXPECT_EQ(aim_angle(0.0, 0.0), 0);
-    EXPECT_EQ(aim_angle(-5.0, 0.0), 128);
-    // Far beyond the fixed-point range the displacement is clamped, not wrapped.
-    EXPECT_EQ(aim_angle(100000.0, 0.0), 0);
-    EXPECT_EQ(aim_angle(0.0, -100000.0), -64);
+    const AimAngleCase cases[] = {
+        {1000, 1000, 32, 32},
+        {0, 0, 0, 0},
+        {-5, 0, 128, 128},
+        {10, 3, 12, 12},
+        {3, -1, -13, -13},
+        {41, -1, -0.5, 0},      // rounded down it would be -1
+        {-41, 1, 127.5, 128},   // cut towards zero it would be 127
+        {1, 41, 63.5, 64},
+        {-1, -41, -64.5, -64},  // the exact arctangent, -64.54, would round to -65
+        {150.5, -0.25, -0.5, 0}, // an enemy's aim is a float displacement
+        {100000, 0, 0, 0},      // far beyond the fixed-point range: clamped, not wrapped
+        {0, -100000, -64, -64},
+    };
+    for (const AimAngleCase &c : cases) {
+        fixed library = fixatan2(ftofix(c.dy), ftofix(c.dx));
+        ASSERT_EQ(fixtof(library), c.library) << c.dx << ", " << c.dy;
+        EXPECT_EQ(aim_angle(c.dx, c.dy), c.angle) << c.dx << ", " << c.dy;
+        EXPECT_EQ(aim_angle(c.dx, c.dy), fixtoi(library)) << c.dx << ", " << c.dy;
+    }
 }
 
 TEST_F(ArenaTest, UnitVectorsComeFromTheLibraryTablesForEveryAngle)

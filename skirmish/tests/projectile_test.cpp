@@ -53,6 +53,24 @@ TEST_F(ArenaTest, ShotsLiveOnTheEdgeAndEndBeyondIt)
     }
 }
 
+TEST_F(ArenaTest, AShotBeyondTheWallLeavesBeforeItCanHit)
+{
+    // Both targets stand on the right wall, their boxes reaching beyond it; each shot steps from
+    // 640 to 641, inside the box but beyond the wall.
+    for (bool friendly : {false, true}) {
+        reset_arena();
+        player_x = 640;
+        Enemy *e = enemy_at(640.0f, 240.0f, 0);
+        new Projectile(friendly, 640.0f, 240.0f, 0);
+        Projectile::Pact();
+        EXPECT_TRUE(Projectile::projectiles.empty()) << friendly;
+        EXPECT_EQ(player_hp, 100) << friendly;
+        EXPECT_EQ(score, 0) << friendly;
+        ASSERT_EQ(Enemy::enemies.size(), 1u);
+        EXPECT_EQ(Enemy::enemies[0], e) << friendly;
+    }
+}
+
 struct BoxCase {
     float dx, dy; // the shot's place after its step, from the target's centre
     bool hit;
